@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace toevane {
+
+// Caption of every message box the program shows.
+inline QString appTitle()
+{
+    return QStringLiteral("Toevane");
+}
+
+// Title of every window of the program.
+inline QString windowTitle()
+{
+    return QStringLiteral("Toevane v1.10");
+}
+
+} // namespace toevane

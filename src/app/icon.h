@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace toevane {
+
+// The program's icon, drawn from its SVG once and shared.
+const QIcon &appIcon();
+// The icon at the given size in device-independent pixels.
+QPixmap appPixmap(int size);
+
+} // namespace toevane

@@ -1,0 +1,70 @@
+#include "app/look.h"
+
+#include <QHash>
+#include <QWidget>
+
+namespace toevane::look {
+
+namespace {
+
+QFont makeFont(const QString &family, qreal pointSize, bool bold, bool underline)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+const QFont &cachedFont(const QString &family, qreal pointSize, bool bold, bool underline)
+{
+    static QHash<QString, QFont> cache;
+    const QString key = family + u'/' + QString::number(pointSize) + u'/' +
+        QString::number(int(bold)) + QString::number(int(underline));
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.insert(key, makeFont(family, pointSize, bold, underline));
+    return it.value();
+}
+
+} // namespace
+
+const QFont &verdana(qreal pointSize, Weight weight, Underline underline)
+{
+    return cachedFont(QStringLiteral("Verdana"), pointSize, weight == Weight::Bold,
+                      underline == Underline::Yes);
+}
+
+const QFont &sansSerif(qreal pointSize)
+{
+    return cachedFont(QStringLiteral("MS Sans Serif"), pointSize, false, false);
+}
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    for (auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText }) {
+        palette.setColor(QPalette::Active, role, color);
+        palette.setColor(QPalette::Inactive, role, color);
+    }
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setButtonColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Button, color);
+    palette.setColor(QPalette::ButtonText, kBlack);
+    widget->setPalette(palette);
+}
+
+} // namespace toevane::look

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+// The program's colours and fonts. Fonts are built once and shared.
+namespace toevane::look {
+
+inline constexpr QColor kPurple { 87, 53, 96 };
+inline constexpr QColor kPink { 255, 128, 255 };
+inline constexpr QColor kYellow { 255, 255, 0 };
+inline constexpr QColor kLightOrange { 255, 192, 128 };
+inline constexpr QColor kOrange { 255, 128, 0 };
+inline constexpr QColor kLightCyan { 128, 255, 255 };
+inline constexpr QColor kLightGrey { 192, 192, 192 };
+inline constexpr QColor kWhite { 255, 255, 255 };
+inline constexpr QColor kBlack { 0, 0, 0 };
+inline constexpr QColor kDarkBlue { 0, 0, 128 };
+inline constexpr QColor kLinkBlue { 0, 0, 192 };
+
+enum class Weight { Regular, Bold };
+enum class Underline { No, Yes };
+
+// "Verdana" at the given size; fontconfig substitutes a metric-compatible
+// face (DejaVu Sans) where Verdana is not installed.
+const QFont &verdana(qreal pointSize, Weight weight = Weight::Regular,
+                     Underline underline = Underline::No);
+// The classic dialog face of the exit screen.
+const QFont &sansSerif(qreal pointSize);
+
+// Text colour of a widget (its WindowText, Text and ButtonText roles).
+void setTextColor(QWidget *widget, const QColor &color);
+// Opaque background of a widget (its Window role, filled).
+void setBackground(QWidget *widget, const QColor &color);
+// Face colour of a push button or a check box drawn as one.
+void setButtonColor(QWidget *widget, const QColor &color);
+
+} // namespace toevane::look

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QPushButton;
+
+namespace toevane {
+
+// What the two main windows share: the title, a fixed client area centred on
+// the screen whenever the window opens, the purple look, Esc and Enter as
+// the Exit button, and the close step that leads to the exit screen.
+class MainWindowBase : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindowBase(const char *objectName, QSize clientSize, QWidget *parent = nullptr);
+
+    QWidget *client() const { return m_client; }
+
+protected:
+    // Call once the menu bar exists: fixes the window to client + menu bar.
+    void fixWindowSize();
+    // The button that Esc, and Enter on anything but another button, press.
+    void setExitButton(QPushButton *button) { m_exitButton = button; }
+
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *m_client = nullptr;
+    QPushButton *m_exitButton = nullptr;
+};
+
+// Centres a top-level widget on the screen it is on.
+void centreOnScreen(QWidget *window);
+
+} // namespace toevane

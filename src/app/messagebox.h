@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QMessageBox>
+
+namespace toevane {
+
+// The one place that builds the program's message boxes: application-modal,
+// captioned "Toevane", parented to the window on top so that a window manager
+// stacks the box above it. Returns the button that closed the box.
+QMessageBox::StandardButton
+showMessage(const QString &text, QMessageBox::Icon icon,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+} // namespace toevane

@@ -1,0 +1,92 @@
+#include "app/shutdown.h"
+
+#include "app/platform.h"
+#include "exit_screen/frmnagscreen2.h"
+#include "questionnaire/frmmain.h"
+#include "results/frmdisplay.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace toevane::shell {
+
+namespace {
+
+QPointer<frmNagScreen2> g_exitScreen;
+bool g_ending = false;
+
+void showExitScreen()
+{
+    if (!g_exitScreen)
+        g_exitScreen = new frmNagScreen2; // its load step runs here, once per run
+    g_exitScreen->show();
+}
+
+void hideExitScreen()
+{
+    if (g_exitScreen)
+        g_exitScreen->hide();
+}
+
+} // namespace
+
+void Form_Unload(QWidget *mainWindow)
+{
+    Q_UNUSED(mainWindow);
+    // While the program ends, a main window closing must not bring the exit
+    // screen back.
+    if (!g_ending)
+        showExitScreen();
+}
+
+void switchToResults(frmMain *questionnaire, frmDisplay *results)
+{
+    // Each step goes on whatever the previous one did.
+    if (questionnaire)
+        questionnaire->close();
+    hideExitScreen();
+    if (results)
+        results->show();
+}
+
+void switchToQuestionnaire(frmDisplay *results)
+{
+    if (results)
+        results->close();
+    (new frmMain)->show();
+    hideExitScreen();
+}
+
+frmNagScreen2 *exitScreen()
+{
+    return g_exitScreen;
+}
+
+bool isEnding()
+{
+    return g_ending;
+}
+
+} // namespace toevane::shell
+
+namespace modHelp {
+
+void EndProgram()
+{
+    using toevane::shell::g_ending;
+    if (g_ending)
+        return;
+    g_ending = true;
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget> &window : std::as_const(windows)) {
+        if (window)
+            window->close();
+    }
+    toevane::process::end(0);
+    // Only reached when a test has replaced the process end.
+    g_ending = false;
+}
+
+} // namespace modHelp

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+namespace toevane {
+
+// Per-user guard that lets one copy of the program run at a time. It holds a
+// QLockFile for the whole run; a lock left behind by a copy that crashed is
+// recognised as stale and taken over.
+class SingleInstanceGuard
+{
+public:
+    explicit SingleInstanceGuard(QString lockPath = defaultLockPath());
+    ~SingleInstanceGuard();
+
+    SingleInstanceGuard(const SingleInstanceGuard &) = delete;
+    SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
+
+    // True when this copy now holds the lock, false when another live copy
+    // does. A lock that cannot be created at all (read-only folder) does not
+    // stop the program: it then runs unguarded.
+    bool acquire();
+    void release();
+
+    QString lockPath() const { return m_path; }
+
+    // $XDG_RUNTIME_DIR/ToevaneFree.lock, or a per-user name in the temporary
+    // folder when there is no usable runtime folder.
+    static QString defaultLockPath();
+
+    // The guard that start-up acquired for the program; released by the
+    // process end so that no lock file outlives a clean exit.
+    static void setApplicationGuard(SingleInstanceGuard *guard);
+    static void releaseApplicationGuard();
+
+private:
+    bool ownerlessLockIsStale() const;
+
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+} // namespace toevane

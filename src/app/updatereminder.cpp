@@ -1,0 +1,9 @@
+#include "app/updatereminder.h"
+
+namespace modHelp {
+
+void UpdateReminder()
+{
+}
+
+} // namespace modHelp

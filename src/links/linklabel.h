@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts as a link: yellow-on-transparent look is set by the
+// caller; this class gives it the hand pointer and a clicked() signal for a
+// left click released over it.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};

@@ -1,0 +1,75 @@
+#include "links/menus.h"
+
+#include "about/frmabout.h"
+#include "links/modhelp.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace toevane {
+
+namespace {
+
+QAction *addItem(QWidget *menu, const char *name, const QString &caption)
+{
+    auto *action = new QAction(caption, menu);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    return action;
+}
+
+template<typename Slot>
+QAction *addItem(QWidget *menu, const char *name, const QString &caption, Slot slot)
+{
+    QAction *action = addItem(menu, name, caption);
+    QObject::connect(action, &QAction::triggered, menu, slot);
+    return action;
+}
+
+QAction *addSeparator(QMenu *menu, const char *name)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(QString::fromLatin1(name));
+    return separator;
+}
+
+} // namespace
+
+MainMenuActions buildMainMenuBar(QMainWindow *window, MainWindowKind kind)
+{
+    const bool results = kind == MainWindowKind::Results;
+    QMenuBar *bar = window->menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    bar->setNativeMenuBar(false);
+    MainMenuActions actions;
+
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    if (results)
+        actions.back = addItem(file, "mnuFileBack", QStringLiteral("&Back"));
+    actions.exit = addItem(file, "mnuExit", QStringLiteral("E&xit"));
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(help, "mnuOnline", QStringLiteral("&Online Help"), &modHelp::OpenHelpPage);
+    addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online"), &modHelp::OpenHomePage);
+    addSeparator(help, results ? "mnuFileSep1" : "mnuHelp1");
+    addItem(help, "mnuUpdate",
+            results ? QStringLiteral("&Check for Software Update")
+                    : QStringLiteral("Check for Software &Update"),
+            &modHelp::OpenDownloadPage);
+    addSeparator(help, results ? "mnuFileSep2" : "mnuHelp2");
+    addItem(help, "mnuAbout", QStringLiteral("&About Software"), &frmAbout::showModal);
+
+    addItem(bar, "mnuDonate", QStringLiteral("&Donate"), &modHelp::OpenDonatePage);
+    QAction *makeMoney = addItem(bar, "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"),
+                                 &modHelp::OpenFullBrandPage);
+    // Switched off for good: shown greyed out, never choosable.
+    makeMoney->setEnabled(false);
+
+    return actions;
+}
+
+} // namespace toevane

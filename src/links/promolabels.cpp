@@ -1,0 +1,83 @@
+#include "links/promolabels.h"
+
+#include "app/look.h"
+#include "links/linklabel.h"
+#include "links/modhelp.h"
+
+namespace toevane::promo {
+
+namespace {
+
+QString hostOfForum()
+{
+    QString address = sites::forumAddress();
+    return address.mid(address.indexOf(QStringLiteral("://")) + 3);
+}
+
+LinkLabel *createBoxLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new LinkLabel(text, parent);
+    label->setFont(look::verdana(8.25, look::Weight::Bold, look::Underline::Yes));
+    look::setTextColor(label, look::kYellow);
+    look::setBackground(label, look::kPurple);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+QString bannerText()
+{
+    return QStringLiteral("The Most Popular Online Discussion Board On Esoteric Subjects. "
+                          "The Best Resource For All Things Esoteric. Visit ") +
+        hostOfForum() + QStringLiteral(" Now!");
+}
+
+QString coBrandCaptionStored()
+{
+    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
+                          "to your site. Put your site's name &&  link here. See \"Help\" for "
+                          "details.    Click Here for more info on co-branding.");
+}
+
+QString fullBrandCaption()
+{
+    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                          "money online. Get this software fully branded for your website. "
+                          "Click here for more details.");
+}
+
+LinkLabel *createBanner(QWidget *parent)
+{
+    auto *label = new LinkLabel(bannerText(), parent);
+    label->setObjectName(QStringLiteral("Label61"));
+    label->setFont(look::verdana(9, look::Weight::Bold, look::Underline::Yes));
+    look::setTextColor(label, look::kYellow);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    QObject::connect(label, &LinkLabel::clicked, &modHelp::OpenHomePage);
+    return label;
+}
+
+LinkLabel *createCoBrandLabel(QWidget *parent)
+{
+    // A label without a buddy shows "&" as it stands, so the stored "&&"
+    // is turned into the single "&" the user is meant to see.
+    QString caption = coBrandCaptionStored();
+    caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    auto *label = createBoxLabel(caption, parent);
+    label->setObjectName(QStringLiteral("lblCobrand"));
+    QObject::connect(label, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
+    return label;
+}
+
+LinkLabel *createFullBrandLabel(QWidget *parent)
+{
+    auto *label = createBoxLabel(fullBrandCaption(), parent);
+    label->setObjectName(QStringLiteral("lblFullBrand"));
+    QObject::connect(label, &LinkLabel::clicked, &modHelp::OpenFullBrandPage);
+    return label;
+}
+
+} // namespace toevane::promo

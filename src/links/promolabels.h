@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+class LinkLabel;
+class QWidget;
+
+// The three promotional labels that both main windows carry.
+namespace toevane::promo {
+
+// The forum banner of the top band, naming the forum's address.
+QString bannerText();
+// Caption of lblCobrand as stored: "&&" stands for one "&".
+QString coBrandCaptionStored();
+QString fullBrandCaption();
+
+// Label61: yellow Verdana 9 pt bold underlined, centred; opens the forum.
+LinkLabel *createBanner(QWidget *parent);
+// lblCobrand and lblFullBrand in the same rectangle with opaque backgrounds,
+// each opening its offer page. The caller stacks them.
+LinkLabel *createCoBrandLabel(QWidget *parent);
+LinkLabel *createFullBrandLabel(QWidget *parent);
+
+} // namespace toevane::promo

@@ -1,0 +1,14 @@
+#include "app/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    if (!toevane::ensureDisplay())
+        return 1;
+    QApplication app(argc, argv);
+    toevane::configureApplication(app);
+    if (!toevane::startUp())
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/mainwindowbase.h"
+
+#include <array>
+
+class LinkLabel;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+
+// The questionnaire window: eight stacked question pages, one in front, with
+// Next and Back between them; the last page's Next hands the answers on.
+class frmMain : public toevane::MainWindowBase
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+
+    // Brings page k to the front; changes nothing else.
+    void ShowPage(int page);
+    int currentPage() const;
+
+    QRadioButton *option(int page, int answer) const;
+    bool isAnswerSelected(int page, int answer) const;
+
+    LinkLabel *coBrandLabel() const { return m_lblCobrand; }
+    LinkLabel *fullBrandLabel() const { return m_lblFullBrand; }
+
+    void cmdNext_Click(int index);
+    void cmdBack_Click(int index);
+    void cmdExit_Click();
+    void mnuExit_Click();
+
+private:
+    void Form_Load();
+    QWidget *buildPage(int page);
+    bool pageAnswered(int page) const;
+
+    QStackedWidget *m_pages = nullptr;
+    QPushButton *m_cmdExit = nullptr;
+    LinkLabel *m_lblCobrand = nullptr;
+    LinkLabel *m_lblFullBrand = nullptr;
+    std::array<std::array<QRadioButton *, 6>, 8> m_options {};
+    bool m_finished = false; // the answers have been handed on
+};

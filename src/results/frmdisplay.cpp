@@ -1,0 +1,147 @@
+#include "results/frmdisplay.h"
+
+#include "app/look.h"
+#include "app/shutdown.h"
+#include "links/linklabel.h"
+#include "links/menus.h"
+#include "links/promolabels.h"
+#include "questionnaire/catalogue.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace toevane;
+
+namespace {
+
+constexpr QSize kClientSize { 585, 477 };
+
+constexpr QRect kBannerBand { 4, 0, 577, 41 };
+constexpr QRect kResultsBand { 4, 41, 577, 379 };
+constexpr QRect kBottomBand { 4, 420, 577, 57 };
+
+// Result frames: two columns of four inside the results band.
+constexpr int kColumnLeft[2] = { 5, 289 };
+constexpr int kFrameTop = 16;
+constexpr int kFramePitch = 90;
+constexpr QSize kFrameSize { 283, 89 };
+constexpr QRect kAnswerLabel { 5, 15, 273, 15 };
+constexpr QRect kTextLabel { 5, 30, 273, 57 };
+
+constexpr QRect kPromoBox { 6, 8, 399, 41 };
+constexpr QRect kExitButton { 413, 14, 76, 28 };
+constexpr QRect kBackButton { 495, 14, 76, 28 };
+
+QString notSelectedText()
+{
+    return QStringLiteral("You are not selected this type of Toe.");
+}
+
+QPushButton *greyButton(const char *name, const QString &caption, const QRect &geometry,
+                        QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setFont(look::verdana(8.25, look::Weight::Bold));
+    button->setAutoDefault(true);
+    look::setButtonColor(button, look::kLightGrey);
+    return button;
+}
+
+} // namespace
+
+frmDisplay::frmDisplay(QWidget *parent)
+    : MainWindowBase("frmDisplay", kClientSize, parent)
+{
+    const MainMenuActions menus = buildMainMenuBar(this, MainWindowKind::Results);
+    connect(menus.back, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
+    connect(menus.exit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
+
+    QWidget *root = client();
+
+    auto *frame2 = new QGroupBox(root);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    frame2->setGeometry(kBannerBand);
+    QLabel *banner = promo::createBanner(frame2);
+    banner->setGeometry(frame2->rect().adjusted(4, 2, -4, -2));
+
+    auto *frame1 = new QGroupBox(QStringLiteral("Toevane Interpretation"), root);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(kResultsBand);
+    frame1->setFont(look::verdana(8.25, look::Weight::Bold));
+    look::setTextColor(frame1, look::kWhite);
+    buildResultFrames(frame1);
+
+    auto *frame5 = new QGroupBox(root);
+    frame5->setObjectName(QStringLiteral("Frame5"));
+    frame5->setGeometry(kBottomBand);
+    m_lblFullBrand = promo::createFullBrandLabel(frame5);
+    m_lblCobrand = promo::createCoBrandLabel(frame5);
+    m_lblFullBrand->setGeometry(kPromoBox);
+    m_lblCobrand->setGeometry(kPromoBox);
+    m_lblCobrand->raise(); // co-branding in front in this window
+    m_cmdExit = greyButton("cmdExit", QStringLiteral("&Exit"), kExitButton, frame5);
+    m_cmdBack = greyButton("cmdBack", QStringLiteral("&Back"), kBackButton, frame5);
+    connect(m_cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    connect(m_cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
+    setExitButton(m_cmdExit);
+
+    // Back first, then Exit: Back holds the focus when the window opens.
+    setTabOrder(m_cmdBack, m_cmdExit);
+    m_cmdBack->setFocus();
+
+    fixWindowSize();
+}
+
+void frmDisplay::buildResultFrames(QWidget *parent)
+{
+    for (const catalogue::Question &question : catalogue::questions()) {
+        const int column = question.page / 4;
+        const int row = question.page % 4;
+        auto *frame = new QGroupBox(question.resultTitle.toString(), parent);
+        frame->setObjectName(question.resultFrame.toString());
+        frame->setGeometry(
+            QRect(QPoint(kColumnLeft[column], kFrameTop + row * kFramePitch), kFrameSize));
+        look::setTextColor(frame, look::kPink);
+
+        auto *answer = new QLabel(frame);
+        answer->setObjectName(question.answerLabelName());
+        answer->setFont(look::verdana(8.25, look::Weight::Bold, look::Underline::Yes));
+        look::setTextColor(answer, look::kLightCyan);
+        answer->setTextFormat(Qt::PlainText);
+        answer->setGeometry(kAnswerLabel);
+
+        auto *text = new QLabel(frame);
+        text->setObjectName(question.textLabelName());
+        text->setFont(look::verdana(8.25, look::Weight::Bold));
+        look::setTextColor(text, look::kOrange);
+        text->setTextFormat(Qt::PlainText);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->setGeometry(kTextLabel);
+        if (question.page == catalogue::kToeShapePage)
+            text->setText(notSelectedText());
+    }
+}
+
+void frmDisplay::cmdBack_Click()
+{
+    shell::switchToQuestionnaire(this);
+}
+
+void frmDisplay::cmdExit_Click()
+{
+    close();
+}
+
+void frmDisplay::mnuFileBack_Click()
+{
+    cmdBack_Click();
+}
+
+void frmDisplay::mnuExit_Click()
+{
+    cmdExit_Click();
+}

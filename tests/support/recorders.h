@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QUrl>
+
+#include <memory>
+
+// Records every address the program asks the desktop to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    UrlRecorder();
+    ~UrlRecorder() override;
+
+    const QList<QUrl> &urls() const { return m_urls; }
+    QStringList addresses() const;
+    void clear() { m_urls.clear(); }
+
+public Q_SLOTS:
+    void open(const QUrl &url);
+
+private:
+    QList<QUrl> m_urls;
+};
+
+// Stands in for the end of the process: counts the requests instead.
+class ProcessEndRecorder
+{
+public:
+    ProcessEndRecorder();
+    ~ProcessEndRecorder();
+
+    int count() const { return *m_count; }
+
+private:
+    std::shared_ptr<int> m_count = std::make_shared<int>(0);
+};
