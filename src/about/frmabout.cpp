@@ -6,7 +6,7 @@ frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(toevane::windowTitle());
+    setWindowTitle(toevane::programWindowTitle());
 }
 
 void frmAbout::showModal()

@@ -11,7 +11,7 @@ inline QString appTitle()
 }
 
 // Title of every window of the program.
-inline QString windowTitle()
+inline QString programWindowTitle()
 {
     return QStringLiteral("Toevane v1.10");
 }

@@ -19,7 +19,7 @@ MainWindowBase::MainWindowBase(const char *objectName, QSize clientSize, QWidget
 {
     setObjectName(QString::fromLatin1(objectName));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(windowTitle());
+    setWindowTitle(programWindowTitle());
     setWindowIcon(appIcon());
     setFont(look::verdana(8.25));
     m_client = new QWidget(this);

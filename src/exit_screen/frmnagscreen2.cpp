@@ -15,7 +15,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(toevane::windowTitle());
+    setWindowTitle(toevane::programWindowTitle());
     setWindowIcon(toevane::appIcon());
     setFixedSize(741, 315);
     toevane::look::setBackground(this, toevane::look::kWhite);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QTest>
 
 ModalBoxAnswerer::ModalBoxAnswerer(QList<QMessageBox::StandardButton> answers, int timeoutMs,
