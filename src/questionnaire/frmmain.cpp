@@ -87,7 +87,7 @@ frmMain::frmMain(QWidget *parent)
 
     QGroupBox *frame2 = band("Frame2", kBannerBand, root);
     QLabel *banner = promo::createBanner(frame2);
-    banner->setGeometry(frame2->rect().adjusted(4, 4, -4, -4));
+    banner->setGeometry(frame2->rect().adjusted(4, 2, -4, -2));
 
     QGroupBox *frame3 = band("Frame3", kIntroBand, root);
     auto *intro = new QLabel(introText(), frame3);

@@ -1,0 +1,300 @@
+// The questionnaire window: paging, the checks of Next, Back, and its keys.
+
+#include "app/shutdown.h"
+#include "exit_screen/frmnagscreen2.h"
+#include "questionnaire/catalogue.h"
+#include "questionnaire/frmmain.h"
+#include "results/frmdisplay.h"
+#include "support/modalboxanswerer.h"
+#include "support/recorders.h"
+#include "support/windows.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace toevane;
+
+namespace {
+
+QPushButton *nextButton(frmMain &window, int page)
+{
+    return window.findChild<QPushButton *>(QStringLiteral("cmdNext_%1").arg(page));
+}
+
+QPushButton *backButton(frmMain &window, int page)
+{
+    return window.findChild<QPushButton *>(QStringLiteral("cmdBack_%1").arg(page));
+}
+
+void clickNext(frmMain &window, int page) { QTest::mouseClick(nextButton(window, page), Qt::LeftButton); }
+
+// Answers pages 0..page-1 with their first answer and moves to `page`.
+void walkTo(frmMain &window, int page)
+{
+    for (int k = 0; k < page; ++k) {
+        window.option(k, 0)->setChecked(true);
+        clickNext(window, k);
+    }
+}
+
+int selectedAnswer(frmMain &window, int page)
+{
+    for (int answer = 0; answer < catalogue::question(page).answerCount(); ++answer) {
+        if (window.isAnswerSelected(page, answer))
+            return answer;
+    }
+    return -1;
+}
+
+} // namespace
+
+class FrmMainTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void windowOpensOnPageZeroWithNothingSelected();
+    void pagesCarryTheirButtons();
+    void nextRefusesAnUnansweredPage_data();
+    void nextRefusesAnUnansweredPage();
+    void toeShapeQuestionDecidesWhetherToSkip_data();
+    void toeShapeQuestionDecidesWhetherToSkip();
+    void answeredToeShapeGoesOnWithoutAsking();
+    void skippedToeShapeIsAskedAgainAfterGoingBack();
+    void backKeepsEverySelection();
+    void exitHoldsTheFocusWhenTheWindowOpens();
+    void windowKeysCloseTheWindow_data();
+    void windowKeysCloseTheWindow();
+    void enterOnAFocusedNextButtonPressesNext();
+    void repeatedAnalyzeMakesOneResultsWindow();
+    void backOnPageOneRepeatedlyStaysOnPageZero();
+
+private:
+    frmMain *m_window = nullptr;
+};
+
+void FrmMainTest::init()
+{
+    m_window = new frmMain;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void FrmMainTest::cleanup()
+{
+    endProgramAndClearWindows();
+    m_window = nullptr;
+}
+
+void FrmMainTest::windowOpensOnPageZeroWithNothingSelected()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Toevane v1.10"));
+    QCOMPARE(m_window->centralWidget()->size(), QSize(484, 393));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QCOMPARE(m_window->currentPage(), 0);
+    for (int page = 0; page < catalogue::kQuestionCount; ++page)
+        QCOMPARE(selectedAnswer(*m_window, page), -1);
+}
+
+void FrmMainTest::pagesCarryTheirButtons()
+{
+    QVERIFY(!backButton(*m_window, 0));
+    for (int page = 0; page < catalogue::kQuestionCount; ++page) {
+        QVERIFY(nextButton(*m_window, page));
+        QCOMPARE(nextButton(*m_window, page)->text(),
+                 page == 7 ? QStringLiteral("&Analyze My Toes") : QStringLiteral("&Next"));
+        if (page > 0)
+            QCOMPARE(backButton(*m_window, page)->text(), QStringLiteral("&Back"));
+    }
+}
+
+void FrmMainTest::nextRefusesAnUnansweredPage_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page : {0, 1, 2, 3, 4, 6, 7})
+        QTest::addRow("page %d", page) << page;
+}
+
+void FrmMainTest::nextRefusesAnUnansweredPage()
+{
+    QFETCH(int, page);
+    walkTo(*m_window, page);
+    QCOMPARE(m_window->currentPage(), page);
+    if (page > catalogue::kToeShapePage)
+        QCOMPARE(selectedAnswer(*m_window, catalogue::kToeShapePage), 0);
+
+    ModalBoxAnswerer answerer({QMessageBox::Ok});
+    clickNext(*m_window, page);
+    QVERIFY(answerer.waitUntilAllAnswered());
+    QCOMPARE(answerer.seen().size(), 1);
+    const auto &box = answerer.seen().first();
+    QCOMPARE(box.text, QStringLiteral("Please select an option"));
+    QCOMPARE(box.title, QStringLiteral("Toevane"));
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(m_window->currentPage(), page);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(visibleWindows<frmDisplay>().size(), 0);
+}
+
+void FrmMainTest::toeShapeQuestionDecidesWhetherToSkip_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<int>("pageAfter");
+    QTest::newRow("Yes stays to answer") << QMessageBox::Yes << 5;
+    QTest::newRow("No skips Toe Shape") << QMessageBox::No << 6;
+}
+
+void FrmMainTest::toeShapeQuestionDecidesWhetherToSkip()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(int, pageAfter);
+    walkTo(*m_window, catalogue::kToeShapePage);
+
+    ModalBoxAnswerer answerer({answer});
+    clickNext(*m_window, catalogue::kToeShapePage);
+    QVERIFY(answerer.waitUntilAllAnswered());
+    QCOMPARE(answerer.seen().size(), 1);
+    const auto &box = answerer.seen().first();
+    QCOMPARE(box.text, QStringLiteral("Do you want to select this option ?"));
+    QCOMPARE(box.title, QStringLiteral("Toevane"));
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.defaultButton, QMessageBox::Yes);
+    QCOMPARE(m_window->currentPage(), pageAfter);
+    QCOMPARE(selectedAnswer(*m_window, catalogue::kToeShapePage), -1);
+}
+
+void FrmMainTest::answeredToeShapeGoesOnWithoutAsking()
+{
+    walkTo(*m_window, catalogue::kToeShapePage);
+    m_window->option(catalogue::kToeShapePage, 2)->setChecked(true);
+    ModalBoxAnswerer answerer;
+    clickNext(*m_window, catalogue::kToeShapePage);
+    QCOMPARE(m_window->currentPage(), 6);
+    QVERIFY(answerer.seen().isEmpty());
+}
+
+void FrmMainTest::skippedToeShapeIsAskedAgainAfterGoingBack()
+{
+    walkTo(*m_window, catalogue::kToeShapePage);
+    {
+        ModalBoxAnswerer skip({QMessageBox::No});
+        clickNext(*m_window, catalogue::kToeShapePage);
+        QVERIFY(skip.waitUntilAllAnswered());
+    }
+    QCOMPARE(m_window->currentPage(), 6);
+    QTest::mouseClick(backButton(*m_window, 6), Qt::LeftButton);
+    QCOMPARE(m_window->currentPage(), 5);
+    QCOMPARE(selectedAnswer(*m_window, 5), -1);
+
+    ModalBoxAnswerer again({QMessageBox::Yes});
+    clickNext(*m_window, catalogue::kToeShapePage);
+    QVERIFY(again.waitUntilAllAnswered());
+    QCOMPARE(again.seen().size(), 1);
+    QCOMPARE(m_window->currentPage(), 5);
+    m_window->option(5, 1)->setChecked(true);
+    clickNext(*m_window, catalogue::kToeShapePage);
+    QCOMPARE(m_window->currentPage(), 6);
+    QCOMPARE(again.seen().size(), 1);
+}
+
+void FrmMainTest::backKeepsEverySelection()
+{
+    // Answers 0, 1, 2, ... (as far as each page has them) on pages 0..6.
+    for (int page = 0; page < 7; ++page) {
+        m_window->option(page, page % catalogue::question(page).answerCount())->setChecked(true);
+        clickNext(*m_window, page);
+    }
+    QCOMPARE(m_window->currentPage(), 7);
+    for (int page = 7; page > 0; --page)
+        QTest::mouseClick(backButton(*m_window, page), Qt::LeftButton);
+    QCOMPARE(m_window->currentPage(), 0);
+    for (int page = 0; page < 7; ++page)
+        QCOMPARE(selectedAnswer(*m_window, page), page % catalogue::question(page).answerCount());
+
+    // A changed answer replaces the earlier one.
+    m_window->option(0, 5)->setChecked(true);
+    QCOMPARE(selectedAnswer(*m_window, 0), 5);
+    clickNext(*m_window, 0);
+    QCOMPARE(m_window->currentPage(), 1);
+}
+
+void FrmMainTest::exitHoldsTheFocusWhenTheWindowOpens()
+{
+    QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                             : QString(),
+                 QStringLiteral("cmdExit"));
+}
+
+void FrmMainTest::windowKeysCloseTheWindow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("focusOnOption");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << false;
+    QTest::newRow("Esc on an option") << int(Qt::Key_Escape) << true;
+    QTest::newRow("Return on Exit") << int(Qt::Key_Return) << false;
+    QTest::newRow("Return on an option") << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter on an option") << int(Qt::Key_Enter) << true;
+}
+
+void FrmMainTest::windowKeysCloseTheWindow()
+{
+    QFETCH(int, key);
+    QFETCH(bool, focusOnOption);
+    ProcessEndRecorder ends;
+    QWidget *target = QApplication::focusWidget();
+    if (focusOnOption) {
+        target = m_window->option(0, 0);
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+    }
+    QVERIFY(target);
+    QTest::keyClick(target, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTRY_VERIFY(!m_window->isVisible());
+    QVERIFY(shell::exitScreen());
+    QVERIFY(shell::exitScreen()->isVisible());
+    QCOMPARE(ends.count(), 0);
+}
+
+void FrmMainTest::enterOnAFocusedNextButtonPressesNext()
+{
+    m_window->option(0, 3)->setChecked(true);
+    QPushButton *next = nextButton(*m_window, 0);
+    next->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), next);
+    QTest::keyClick(next, Qt::Key_Return);
+    QCOMPARE(m_window->currentPage(), 1);
+    QVERIFY(m_window->isVisible());
+}
+
+void FrmMainTest::repeatedAnalyzeMakesOneResultsWindow()
+{
+    walkTo(*m_window, 7);
+    m_window->option(7, 0)->setChecked(true);
+    QPushButton *analyze = nextButton(*m_window, 7);
+    // The second click reaches a window that is already finished.
+    m_window->cmdNext_Click(7);
+    m_window->cmdNext_Click(7);
+    QTest::mouseClick(analyze, Qt::LeftButton);
+    QCOMPARE(visibleWindows<frmDisplay>().size(), 1);
+    QCOMPARE(visibleWindows<frmMain>().size(), 0);
+    QCOMPARE(visibleWindowCount(), 1);
+}
+
+void FrmMainTest::backOnPageOneRepeatedlyStaysOnPageZero()
+{
+    walkTo(*m_window, 1);
+    for (int i = 0; i < 5; ++i)
+        m_window->cmdBack_Click(1);
+    QCOMPARE(m_window->currentPage(), 0);
+    QCOMPARE(selectedAnswer(*m_window, 0), 0);
+}
+
+QTEST_MAIN(FrmMainTest)
+#include "tst_frmmain.moc"

@@ -1,0 +1,108 @@
+#include "support/textfit.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTextLayout>
+
+namespace {
+
+QString describe(const QWidget *widget, const QString &what)
+{
+    return widget->objectName() + QStringLiteral(" (") +
+           QString::fromLatin1(widget->metaObject()->className()) + QStringLiteral("): ") + what;
+}
+
+// Height needed to lay the text out in the given width, breaking at word
+// boundaries the way QLabel does; -1 when one word alone is wider.
+int wrappedHeight(const QString &text, const QFont &font, int width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const QFontMetrics metrics(font);
+    int height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (line.naturalTextWidth() > width + 0.5)
+            return -1;
+        height += metrics.lineSpacing();
+    }
+    layout.endLayout();
+    return height;
+}
+
+QString visibleText(QString text)
+{
+    // An access-key marker takes no room; "&&" shows as one "&".
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    text.replace(u'\x01', u'&');
+    return text;
+}
+
+} // namespace
+
+QStringList textThatDoesNotFit(const QWidget *window)
+{
+    QStringList problems;
+    const auto children = window->findChildren<QWidget *>();
+    for (const QWidget *widget : children) {
+        if (auto *label = qobject_cast<const QLabel *>(widget)) {
+            if (label->text().isEmpty() || !label->pixmap().isNull())
+                continue;
+            const QRect area = label->contentsRect();
+            const int margin = label->margin() * 2;
+            if (label->wordWrap()) {
+                const int needed = wrappedHeight(label->text(), label->font(), area.width() - margin);
+                if (needed < 0 || needed > area.height() - margin)
+                    problems << describe(label, QStringLiteral("needs %1 px height in %2x%3")
+                                                    .arg(needed)
+                                                    .arg(area.width())
+                                                    .arg(area.height()));
+            } else {
+                const QFontMetrics metrics(label->font());
+                const QSize needed = metrics.size(0, label->text());
+                if (needed.width() > area.width() - margin || needed.height() > area.height() - margin)
+                    problems << describe(label, QStringLiteral("needs %1x%2 in %3x%4")
+                                                    .arg(needed.width())
+                                                    .arg(needed.height())
+                                                    .arg(area.width())
+                                                    .arg(area.height()));
+            }
+        } else if (auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+            if (button->text().isEmpty())
+                continue;
+            // The style's own idea of the smallest size that shows the text.
+            const QSize hint = button->sizeHint();
+            const QSize minimum = qobject_cast<const QPushButton *>(button)
+                                      ? QSize(QFontMetrics(button->font())
+                                                      .horizontalAdvance(visibleText(button->text())) +
+                                                  8,
+                                              QFontMetrics(button->font()).height())
+                                      : hint;
+            if (minimum.width() > button->width() || minimum.height() > button->height())
+                problems << describe(button, QStringLiteral("needs %1x%2 in %3x%4")
+                                                 .arg(minimum.width())
+                                                 .arg(minimum.height())
+                                                 .arg(button->width())
+                                                 .arg(button->height()));
+        } else if (auto *group = qobject_cast<const QGroupBox *>(widget)) {
+            if (group->title().isEmpty())
+                continue;
+            const int needed = QFontMetrics(group->font()).horizontalAdvance(group->title()) + 16;
+            if (needed > group->width())
+                problems << describe(group, QStringLiteral("title needs %1 px in %2")
+                                                .arg(needed)
+                                                .arg(group->width()));
+        }
+    }
+    return problems;
+}
