@@ -27,7 +27,10 @@ QPushButton *backButton(frmMain &window, int page)
     return window.findChild<QPushButton *>(QStringLiteral("cmdBack_%1").arg(page));
 }
 
-void clickNext(frmMain &window, int page) { QTest::mouseClick(nextButton(window, page), Qt::LeftButton); }
+void clickNext(frmMain &window, int page)
+{
+    QTest::mouseClick(nextButton(window, page), Qt::LeftButton);
+}
 
 // Answers pages 0..page-1 with their first answer and moves to `page`.
 void walkTo(frmMain &window, int page)
@@ -115,7 +118,7 @@ void FrmMainTest::pagesCarryTheirButtons()
 void FrmMainTest::nextRefusesAnUnansweredPage_data()
 {
     QTest::addColumn<int>("page");
-    for (int page : {0, 1, 2, 3, 4, 6, 7})
+    for (int page : { 0, 1, 2, 3, 4, 6, 7 })
         QTest::addRow("page %d", page) << page;
 }
 
@@ -127,7 +130,7 @@ void FrmMainTest::nextRefusesAnUnansweredPage()
     if (page > catalogue::kToeShapePage)
         QCOMPARE(selectedAnswer(*m_window, catalogue::kToeShapePage), 0);
 
-    ModalBoxAnswerer answerer({QMessageBox::Ok});
+    ModalBoxAnswerer answerer({ QMessageBox::Ok });
     clickNext(*m_window, page);
     QVERIFY(answerer.waitUntilAllAnswered());
     QCOMPARE(answerer.seen().size(), 1);
@@ -155,7 +158,7 @@ void FrmMainTest::toeShapeQuestionDecidesWhetherToSkip()
     QFETCH(int, pageAfter);
     walkTo(*m_window, catalogue::kToeShapePage);
 
-    ModalBoxAnswerer answerer({answer});
+    ModalBoxAnswerer answerer({ answer });
     clickNext(*m_window, catalogue::kToeShapePage);
     QVERIFY(answerer.waitUntilAllAnswered());
     QCOMPARE(answerer.seen().size(), 1);
@@ -183,7 +186,7 @@ void FrmMainTest::skippedToeShapeIsAskedAgainAfterGoingBack()
 {
     walkTo(*m_window, catalogue::kToeShapePage);
     {
-        ModalBoxAnswerer skip({QMessageBox::No});
+        ModalBoxAnswerer skip({ QMessageBox::No });
         clickNext(*m_window, catalogue::kToeShapePage);
         QVERIFY(skip.waitUntilAllAnswered());
     }
@@ -192,7 +195,7 @@ void FrmMainTest::skippedToeShapeIsAskedAgainAfterGoingBack()
     QCOMPARE(m_window->currentPage(), 5);
     QCOMPARE(selectedAnswer(*m_window, 5), -1);
 
-    ModalBoxAnswerer again({QMessageBox::Yes});
+    ModalBoxAnswerer again({ QMessageBox::Yes });
     clickNext(*m_window, catalogue::kToeShapePage);
     QVERIFY(again.waitUntilAllAnswered());
     QCOMPARE(again.seen().size(), 1);

@@ -15,7 +15,7 @@ namespace {
 QString describe(const QWidget *widget, const QString &what)
 {
     return widget->objectName() + QStringLiteral(" (") +
-           QString::fromLatin1(widget->metaObject()->className()) + QStringLiteral("): ") + what;
+        QString::fromLatin1(widget->metaObject()->className()) + QStringLiteral("): ") + what;
 }
 
 // Height needed to lay the text out in the given width, breaking at word
@@ -61,21 +61,25 @@ QStringList textThatDoesNotFit(const QWidget *window)
             const QRect area = label->contentsRect();
             const int margin = label->margin() * 2;
             if (label->wordWrap()) {
-                const int needed = wrappedHeight(label->text(), label->font(), area.width() - margin);
+                const int needed =
+                    wrappedHeight(label->text(), label->font(), area.width() - margin);
                 if (needed < 0 || needed > area.height() - margin)
-                    problems << describe(label, QStringLiteral("needs %1 px height in %2x%3")
-                                                    .arg(needed)
-                                                    .arg(area.width())
-                                                    .arg(area.height()));
+                    problems << describe(label,
+                                         QStringLiteral("needs %1 px height in %2x%3")
+                                             .arg(needed)
+                                             .arg(area.width())
+                                             .arg(area.height()));
             } else {
                 const QFontMetrics metrics(label->font());
                 const QSize needed = metrics.size(0, label->text());
-                if (needed.width() > area.width() - margin || needed.height() > area.height() - margin)
-                    problems << describe(label, QStringLiteral("needs %1x%2 in %3x%4")
-                                                    .arg(needed.width())
-                                                    .arg(needed.height())
-                                                    .arg(area.width())
-                                                    .arg(area.height()));
+                if (needed.width() > area.width() - margin ||
+                    needed.height() > area.height() - margin)
+                    problems << describe(label,
+                                         QStringLiteral("needs %1x%2 in %3x%4")
+                                             .arg(needed.width())
+                                             .arg(needed.height())
+                                             .arg(area.width())
+                                             .arg(area.height()));
             }
         } else if (auto *button = qobject_cast<const QAbstractButton *>(widget)) {
             if (button->text().isEmpty())
@@ -83,25 +87,26 @@ QStringList textThatDoesNotFit(const QWidget *window)
             // The style's own idea of the smallest size that shows the text.
             const QSize hint = button->sizeHint();
             const QSize minimum = qobject_cast<const QPushButton *>(button)
-                                      ? QSize(QFontMetrics(button->font())
-                                                      .horizontalAdvance(visibleText(button->text())) +
-                                                  8,
-                                              QFontMetrics(button->font()).height())
-                                      : hint;
+                ? QSize(
+                      QFontMetrics(button->font()).horizontalAdvance(visibleText(button->text())) +
+                          8,
+                      QFontMetrics(button->font()).height())
+                : hint;
             if (minimum.width() > button->width() || minimum.height() > button->height())
-                problems << describe(button, QStringLiteral("needs %1x%2 in %3x%4")
-                                                 .arg(minimum.width())
-                                                 .arg(minimum.height())
-                                                 .arg(button->width())
-                                                 .arg(button->height()));
+                problems << describe(button,
+                                     QStringLiteral("needs %1x%2 in %3x%4")
+                                         .arg(minimum.width())
+                                         .arg(minimum.height())
+                                         .arg(button->width())
+                                         .arg(button->height()));
         } else if (auto *group = qobject_cast<const QGroupBox *>(widget)) {
             if (group->title().isEmpty())
                 continue;
             const int needed = QFontMetrics(group->font()).horizontalAdvance(group->title()) + 16;
             if (needed > group->width())
-                problems << describe(group, QStringLiteral("title needs %1 px in %2")
-                                                .arg(needed)
-                                                .arg(group->width()));
+                problems << describe(
+                    group,
+                    QStringLiteral("title needs %1 px in %2").arg(needed).arg(group->width()));
         }
     }
     return problems;

@@ -6,8 +6,7 @@
 // Finding and clearing the program's top-level windows in tests.
 
 // Every visible top-level window of the given class.
-template<typename Window>
-QList<Window *> visibleWindows()
+template<typename Window> QList<Window *> visibleWindows()
 {
     QList<Window *> found;
     const auto windows = QApplication::topLevelWidgets();
