@@ -24,25 +24,6 @@ QString labelText(QWidget *window, const QString &name)
     return label ? label->text() : QStringLiteral("<no label %1>").arg(name);
 }
 
-// Answers every page with answers[page] (-1: leave unanswered and skip it)
-// and presses "Analyze My Toes"; returns the results window that opened.
-frmDisplay *finish(frmMain &window, const std::array<int, 8> &answers)
-{
-    for (int page = 0; page < catalogue::kQuestionCount; ++page) {
-        if (answers[std::size_t(page)] >= 0) {
-            window.option(page, answers[std::size_t(page)])->setChecked(true);
-            window.cmdNext_Click(page);
-        } else {
-            ModalBoxAnswerer skip({ QMessageBox::No });
-            window.cmdNext_Click(page);
-            if (!skip.waitUntilAllAnswered())
-                return nullptr;
-        }
-    }
-    const auto shown = visibleWindows<frmDisplay>();
-    return shown.size() == 1 ? shown.first() : nullptr;
-}
-
 } // namespace
 
 class ReadingTest : public QObject
@@ -161,7 +142,7 @@ void ReadingTest::everyAnswerReachesItsLabelPair()
     QCOMPARE(questionnaire->option(page, answer)->text(), caption);
     std::array<int, 8> answers {};
     answers[std::size_t(page)] = answer;
-    frmDisplay *results = finish(*questionnaire, answers);
+    frmDisplay *results = answerAndFinish(*questionnaire, answers);
     QVERIFY(results);
     QCOMPARE(labelText(results, QStringLiteral("lbl") + labelKey), caption);
     QCOMPARE(labelText(results, QStringLiteral("lbl") + labelKey + QStringLiteral("Result")), text);
@@ -171,7 +152,7 @@ void ReadingTest::standaloneBigToeAndSwollenFeetShareOneSentence()
 {
     auto *questionnaire = new frmMain;
     questionnaire->show();
-    frmDisplay *results = finish(*questionnaire, { 0, 0, 4, 0, 2, 0, 0, 0 });
+    frmDisplay *results = answerAndFinish(*questionnaire, { 0, 0, 4, 0, 2, 0, 0, 0 });
     QVERIFY(results);
     const QString sentence =
         QStringLiteral("You are not very comfortable with sharing your feelings with others.");
@@ -183,7 +164,7 @@ void ReadingTest::skippedToeShapeKeepsTheInitialCaptions()
 {
     auto *questionnaire = new frmMain;
     questionnaire->show();
-    frmDisplay *results = finish(*questionnaire, { 1, 1, 1, 1, 1, -1, 1, 1 });
+    frmDisplay *results = answerAndFinish(*questionnaire, { 1, 1, 1, 1, 1, -1, 1, 1 });
     QVERIFY(results);
     QCOMPARE(labelText(results, QStringLiteral("lblToeShape")), QString());
     QCOMPARE(labelText(results, QStringLiteral("lblToeShapeResult")), kNotSelected);
@@ -200,7 +181,7 @@ void ReadingTest::fullyAnsweredReadingShowsNoSkippedSentence()
 {
     auto *questionnaire = new frmMain;
     questionnaire->show();
-    frmDisplay *results = finish(*questionnaire, { 0, 0, 0, 0, 0, 0, 0, 0 });
+    frmDisplay *results = answerAndFinish(*questionnaire, { 0, 0, 0, 0, 0, 0, 0, 0 });
     QVERIFY(results);
     const auto labels = results->findChildren<QLabel *>();
     for (const QLabel *label : labels)
@@ -229,7 +210,7 @@ void ReadingTest::finishingLeavesOnlyTheResultsWindowOnScreen()
     auto *questionnaire = new frmMain;
     questionnaire->show();
     QPointer<frmMain> watched(questionnaire);
-    frmDisplay *results = finish(*questionnaire, { 0, 0, 0, 0, 0, 0, 0, 0 });
+    frmDisplay *results = answerAndFinish(*questionnaire, { 0, 0, 0, 0, 0, 0, 0, 0 });
     QVERIFY(results);
     QVERIFY(results->isVisible());
     QCOMPARE(visibleWindowCount(), 1);

@@ -28,20 +28,7 @@ frmDisplay *readingWith(int toeShape)
 {
     auto *questionnaire = new frmMain;
     questionnaire->show();
-    for (int page = 0; page < catalogue::kQuestionCount; ++page) {
-        const int answer = page == catalogue::kToeShapePage ? toeShape : 0;
-        if (answer >= 0) {
-            questionnaire->option(page, answer)->setChecked(true);
-            questionnaire->cmdNext_Click(page);
-        } else {
-            ModalBoxAnswerer skip({ QMessageBox::No });
-            questionnaire->cmdNext_Click(page);
-            if (!skip.waitUntilAllAnswered())
-                return nullptr;
-        }
-    }
-    const auto shown = visibleWindows<frmDisplay>();
-    return shown.size() == 1 ? shown.first() : nullptr;
+    return answerAndFinish(*questionnaire, { 0, 0, 0, 0, 0, toeShape, 0, 0 });
 }
 
 QString labelText(QWidget *window, const char *name)

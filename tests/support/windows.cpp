@@ -1,10 +1,14 @@
 #include "support/windows.h"
 
 #include "app/shutdown.h"
+#include "questionnaire/frmmain.h"
+#include "results/frmdisplay.h"
+#include "support/modalboxanswerer.h"
 #include "support/recorders.h"
 
 #include <QMenu>
 #include <QPointer>
+#include <QRadioButton>
 
 int visibleWindowCount()
 {
@@ -34,4 +38,22 @@ int endProgramAndClearWindows()
     for (const QPointer<QWidget> &widget : std::as_const(left))
         delete widget.data();
     return ends;
+}
+
+frmDisplay *answerAndFinish(frmMain &questionnaire, const std::array<int, 8> &answers)
+{
+    for (int page = 0; page < int(answers.size()); ++page) {
+        const int answer = answers[std::size_t(page)];
+        if (answer >= 0) {
+            questionnaire.option(page, answer)->setChecked(true);
+            questionnaire.cmdNext_Click(page);
+        } else {
+            ModalBoxAnswerer skip({ QMessageBox::No });
+            questionnaire.cmdNext_Click(page);
+            if (!skip.waitUntilAllAnswered())
+                return nullptr;
+        }
+    }
+    const auto shown = visibleWindows<frmDisplay>();
+    return shown.size() == 1 ? shown.first() : nullptr;
 }
