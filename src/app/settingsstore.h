@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The per-user settings store: text values addressed by section and key.
+//
+// It lives in the user's configuration folder as
+//     $XDG_CONFIG_HOME/ToevaneFree/ToevaneFree.conf   (normally ~/.config/...)
+// that is QSettings(NativeFormat, UserScope, "ToevaneFree", "ToevaneFree"):
+// the executable's name serves as both organisation and application, so the
+// program's file sits in a folder of its own. Tests move it with
+// XDG_CONFIG_HOME or QSettings::setPath(NativeFormat, UserScope, folder).
+// System-wide and organisation-wide fallback files are never consulted: the
+// values belong to this user alone.
+//
+// Key names and values stand in the file only in scrambled form (see
+// scramble()); the section name stands as it is.
+namespace toevane::settings {
+
+// Replaces every character by another, one Unicode scalar value for one, so
+// that the text is not readable at a glance in the file. A bijection on the
+// scalar values without fixed points, in three classes that map onto
+// themselves: ASCII letters and digits, the other printable ASCII characters
+// (space included), and everything else. Lone surrogates (never the output
+// of scramble()) are passed through unchanged.
+QString scramble(QStringView plain);
+// The inverse of scramble(): unscramble(scramble(s)) == s for every s made of
+// scalar values.
+QString unscramble(QStringView scrambled);
+
+// The key name as it stands in the file: scrambled, then every character that
+// is not an ASCII letter or digit written as '_' and six hexadecimal digits.
+// The result is always a plain QSettings key (no '/', '\\' or characters that
+// QSettings would escape) and the same for the same name.
+QString storedKey(QStringView key);
+
+// The file behind the store at this moment (it follows setPath).
+QString fileName();
+
+// The value of section/key, unscrambled; empty when it is absent or the
+// store cannot be read.
+QString read(const QString &section, const QString &key);
+
+// Creates or replaces section/key with the scrambled value and writes the
+// file at once. False when the file could not be written.
+bool write(const QString &section, const QString &key, const QString &value);
+
+} // namespace toevane::settings

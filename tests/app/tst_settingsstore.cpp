@@ -1,0 +1,282 @@
+#include "app/settingsstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <utility>
+
+#include <unistd.h>
+
+using namespace toevane;
+
+namespace {
+
+// Not QString::fromUcs4(), which takes a leading U+FEFF for a byte order mark.
+QString fromScalar(char32_t c)
+{
+    if (!QChar::requiresSurrogates(c))
+        return QString(QChar(char16_t(c)));
+    const QChar pair[] = { QChar(QChar::highSurrogate(c)), QChar(QChar::lowSurrogate(c)) };
+    return QString(pair, 2);
+}
+
+bool isOneScalar(const QString &text)
+{
+    const QList<uint> scalars = text.toUcs4();
+    return scalars.size() == 1 && !QChar::isSurrogate(scalars[0]) && scalars[0] <= 0x10FFFF;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+class tst_SettingsStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void storeFileFollowsXdgConfigHomeUnlessMovedBySetPath();
+    void everyScalarValueIsReplacedByAnotherAndComesBack();
+    void textsComeBackWholeFromScrambling_data();
+    void textsComeBackWholeFromScrambling();
+    void storedKeyIsAPlainStableSettingsKey_data();
+    void storedKeyIsAPlainStableSettingsKey();
+    void valuesComeBackThroughTheFile_data();
+    void valuesComeBackThroughTheFile();
+    void fileHoldsNeitherThePlainKeyNorThePlainValue();
+    void writeFailsWhenTheFileCannotBeWritten_data();
+    void writeFailsWhenTheFileCannotBeWritten();
+    void writeRepairsAFileWithUnparsableLines();
+
+private:
+    bool m_immutable = false;
+    QString m_defaultFileName;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_SettingsStore::initTestCase()
+{
+    // Before any setPath: where the program itself would keep the file.
+    m_defaultFileName = QFileInfo(settings::fileName()).absoluteFilePath();
+}
+
+void tst_SettingsStore::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+}
+
+void tst_SettingsStore::cleanup()
+{
+    // Leave nothing behind that QTemporaryDir could not remove.
+    if (std::exchange(m_immutable, false))
+        QProcess::execute("chattr", { "-i", settings::fileName() });
+    QFile::setPermissions(m_dir->path() + "/ToevaneFree/ToevaneFree.conf",
+                          QFile::ReadOwner | QFile::WriteOwner);
+    m_dir.reset();
+}
+
+void tst_SettingsStore::storeFileFollowsXdgConfigHomeUnlessMovedBySetPath()
+{
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QVERIFY2(!xdg.isEmpty(), "the test runner sets XDG_CONFIG_HOME");
+    QCOMPARE(m_defaultFileName,
+             QFileInfo(xdg + "/ToevaneFree/ToevaneFree.conf").absoluteFilePath());
+
+    QCOMPARE(settings::fileName(), m_dir->path() + "/ToevaneFree/ToevaneFree.conf");
+    QVERIFY(settings::write("Settings", "Duration", "x"));
+    QVERIFY(QFile::exists(m_dir->path() + "/ToevaneFree/ToevaneFree.conf"));
+    QVERIFY(!QFile::exists(m_defaultFileName));
+}
+
+void tst_SettingsStore::everyScalarValueIsReplacedByAnotherAndComesBack()
+{
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString plain = fromScalar(c);
+        const QString forward = settings::scramble(plain);
+        const QString backward = settings::unscramble(plain);
+        const bool ok = isOneScalar(forward) && forward != plain &&
+            settings::unscramble(forward) == plain && isOneScalar(backward) &&
+            settings::scramble(backward) == plain;
+        if (!ok)
+            QFAIL(qPrintable(QString("U+%1 does not survive scrambling").arg(uint(c), 4, 16)));
+    }
+}
+
+void tst_SettingsStore::textsComeBackWholeFromScrambling_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("key name") << "Duration";
+    QTest::newRow("date") << "2024-02-29";
+    QTest::newRow("separators and line ends") << "a/b\\c=d;e\r\n\t\"@";
+    QTest::newRow("outside the basic plane") << QString::fromUcs4(U"x\U0001F600\U0010FFFF\u00E9");
+    QTest::newRow("lone surrogates stay as they are")
+        << QString(QChar(0xD800)) + "a" + QChar(0xDC00);
+}
+
+void tst_SettingsStore::textsComeBackWholeFromScrambling()
+{
+    QFETCH(QString, plain);
+    const QString scrambled = settings::scramble(plain);
+    QCOMPARE(settings::unscramble(scrambled), plain);
+    // One character for one, none left as it was (lone surrogates aside).
+    const QList<uint> before = plain.toUcs4(), after = scrambled.toUcs4();
+    QCOMPARE(after.size(), before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (!plain.contains(QChar(0xD800)))
+            QVERIFY2(after[i] != before[i], qPrintable(QString("character %1").arg(i)));
+    }
+}
+
+void tst_SettingsStore::storedKeyIsAPlainStableSettingsKey_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("the reminder's key") << "Duration";
+    QTest::newRow("digits") << "0123456789";
+    QTest::newRow("group and escape characters") << "a/b\\c";
+    QTest::newRow("what the escape marker maps from") << "_-^~ ";
+    QTest::newRow("non-ASCII") << QString::fromUcs4(U"\u00DCml\U0001F600");
+}
+
+void tst_SettingsStore::storedKeyIsAPlainStableSettingsKey()
+{
+    QFETCH(QString, key);
+    const QString stored = settings::storedKey(key);
+    QVERIFY2(QRegularExpression("^[A-Za-z0-9_]+$").match(stored).hasMatch(), qPrintable(stored));
+    QVERIFY(!stored.contains(key));
+    QCOMPARE(settings::storedKey(key), stored);
+
+    // The key as written in the file is exactly the computed one.
+    QVERIFY(settings::write("Settings", key, "v"));
+    QSettings raw(settings::fileName(), QSettings::IniFormat);
+    QCOMPARE(raw.allKeys(), QStringList { "Settings/" + stored });
+}
+
+void tst_SettingsStore::valuesComeBackThroughTheFile_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("date") << "Duration"
+                          << "2024-03-10";
+    QTest::newRow("looks like a list") << "Duration"
+                                       << "a, b";
+    QTest::newRow("blanks around") << "Duration"
+                                   << "  x  ";
+    QTest::newRow("control characters") << "Duration" << QString::fromLatin1("\r\n\t\x01\x7f");
+    QTest::newRow("quotes and equals") << "Duration"
+                                       << "\"=;#[x]";
+    QTest::newRow("non-characters and astral")
+        << "Duration" << QString::fromUcs4(U"\uFFFE\uFFFF\U0010FFFF\u00E9");
+    QTest::newRow("key with separators") << "a/b\\c"
+                                         << "v";
+    QTest::newRow("non-ASCII key") << QString::fromUcs4(U"D\u00FCr\U0001F600") << "v";
+}
+
+void tst_SettingsStore::valuesComeBackThroughTheFile()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QVERIFY(settings::write("Settings", key, "older"));
+    QVERIFY(settings::write("Settings", key, value));
+    QCOMPARE(settings::read("Settings", key), value);
+}
+
+void tst_SettingsStore::fileHoldsNeitherThePlainKeyNorThePlainValue()
+{
+    QVERIFY(settings::write("Settings", "Duration", "2024-03-10"));
+    const QByteArray bytes = fileBytes(settings::fileName());
+    QVERIFY(bytes.startsWith("[Settings]\n"));
+    QVERIFY(bytes.contains("\n" + settings::storedKey(u"Duration").toLatin1() + "="));
+    QVERIFY(!bytes.toLower().contains("duration"));
+    QVERIFY(!bytes.contains("2024-03-10"));
+
+    // The same value gives the same file, byte for byte.
+    QVERIFY(settings::write("Settings", "Duration", "2024-03-10"));
+    QCOMPARE(fileBytes(settings::fileName()), bytes);
+}
+
+void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<bool>("rootIgnoresIt");
+    QTest::addColumn<QString>("readAfter");
+    QTest::newRow("folder where the file belongs") << "folder" << false << "";
+    QTest::newRow("plain file where the folder belongs") << "file" << false << "";
+    QTest::newRow("immutable file") << "immutable" << false << "kept";
+    QTest::newRow("file with mode 000") << "mode000" << true << "";
+    QTest::newRow("read-only file") << "readonly" << true << "kept";
+}
+
+void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(bool, rootIgnoresIt);
+    QFETCH(QString, readAfter);
+    if (rootIgnoresIt && geteuid() == 0)
+        QSKIP("file permissions do not stop root");
+
+    const QString path = settings::fileName();
+    if (obstacle == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (obstacle == "file") {
+        writeFile(QFileInfo(path).absolutePath(), "not a folder");
+    } else if (obstacle == "mode000") {
+        // Never read by this process before, as at a real start.
+        writeFile(path,
+                  "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + "=" +
+                      settings::scramble(u"kept").toLatin1() + "\n");
+        QVERIFY(QFile::setPermissions(path, QFile::Permissions()));
+    } else {
+        QVERIFY(settings::write("Settings", "Duration", "kept"));
+        if (obstacle == "readonly")
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        else if (QProcess::execute("chattr", { "+i", path }) != 0)
+            QSKIP("chattr +i is not available here");
+        m_immutable = obstacle == "immutable";
+    }
+    const QByteArray before = fileBytes(path);
+
+    QVERIFY(!settings::write("Settings", "Duration", "new"));
+    QCOMPARE(fileBytes(path), before);
+    // What could not be written is not read back either.
+    QCOMPARE(settings::read("Settings", "Duration"), readAfter);
+}
+
+void tst_SettingsStore::writeRepairsAFileWithUnparsableLines()
+{
+    const QByteArray scrambledKey = settings::storedKey(u"Duration").toLatin1();
+    writeFile(settings::fileName(), "[Settings]\n" + scrambledKey + "=old\n[Broken\nno equals\n");
+    QVERIFY(settings::write("Settings", "Duration", "new"));
+    QCOMPARE(settings::read("Settings", "Duration"), QString("new"));
+    QVERIFY(!fileBytes(settings::fileName()).contains("Broken"));
+}
+
+QTEST_GUILESS_MAIN(tst_SettingsStore)
+#include "tst_settingsstore.moc"
