@@ -2,8 +2,11 @@
 
 #include <QDialog>
 
+class QPushButton;
+
 // The About window: program name and version, a description, a link to the
-// forum and one to the full-branding offer.
+// forum and one to the full-branding offer. Fixed content, no state: each
+// opening builds it anew and closing it destroys it.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -12,6 +15,24 @@ public:
     explicit frmAbout(QWidget *parent = nullptr);
 
     // Creates a fresh About window and shows it application-modal without
-    // an owner; returns when it has been closed.
+    // an owner, so no other window of the program takes input meanwhile;
+    // returns when it has been closed.
     static void showModal();
+
+    // The description under the title: what the program is, then the
+    // maker's rights notice.
+    static QString description();
+    // "Click here to visit " and the forum's address.
+    static QString homePageCaption();
+
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void Label5_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QPushButton *m_cmdOK = nullptr;
 };

@@ -35,6 +35,38 @@ QAction *addSeparator(QMenu *menu, const char *name)
 
 } // namespace
 
+void mnuOnline_Click()
+{
+    modHelp::OpenHelpPage();
+}
+
+void mnuVisit_Click()
+{
+    modHelp::OpenHomePage();
+}
+
+void mnuUpdate_Click()
+{
+    // Straight to the download page: no question, and the update reminder's
+    // remembered date is left alone.
+    modHelp::OpenDownloadPage();
+}
+
+void mnuAbout_Click()
+{
+    frmAbout::showModal();
+}
+
+void mnuDonate_Click()
+{
+    modHelp::OpenDonatePage();
+}
+
+void mnuMakeMoneyOnline_Click()
+{
+    modHelp::OpenFullBrandPage();
+}
+
 MainMenuActions buildMainMenuBar(QMainWindow *window, MainWindowKind kind)
 {
     const bool results = kind == MainWindowKind::Results;
@@ -53,19 +85,19 @@ MainMenuActions buildMainMenuBar(QMainWindow *window, MainWindowKind kind)
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, "mnuOnline", QStringLiteral("&Online Help"), &modHelp::OpenHelpPage);
-    addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online"), &modHelp::OpenHomePage);
+    addItem(help, "mnuOnline", QStringLiteral("&Online Help"), &mnuOnline_Click);
+    addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online"), &mnuVisit_Click);
     addSeparator(help, results ? "mnuFileSep1" : "mnuHelp1");
     addItem(help, "mnuUpdate",
             results ? QStringLiteral("&Check for Software Update")
                     : QStringLiteral("Check for Software &Update"),
-            &modHelp::OpenDownloadPage);
+            &mnuUpdate_Click);
     addSeparator(help, results ? "mnuFileSep2" : "mnuHelp2");
-    addItem(help, "mnuAbout", QStringLiteral("&About Software"), &frmAbout::showModal);
+    addItem(help, "mnuAbout", QStringLiteral("&About Software"), &mnuAbout_Click);
 
-    addItem(bar, "mnuDonate", QStringLiteral("&Donate"), &modHelp::OpenDonatePage);
+    addItem(bar, "mnuDonate", QStringLiteral("&Donate"), &mnuDonate_Click);
     QAction *makeMoney = addItem(bar, "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"),
-                                 &modHelp::OpenFullBrandPage);
+                                 &mnuMakeMoneyOnline_Click);
     // Switched off for good: shown greyed out, never choosable.
     makeMoney->setEnabled(false);
 

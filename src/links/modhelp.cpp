@@ -7,9 +7,44 @@
 
 namespace toevane::sites {
 
+namespace {
+
+// A host name is put between "http://" and a path as it stands, so it must be
+// a bare name: not empty, no scheme, path, query, fragment or blank.
+constexpr bool isBareHost(const char *host)
+{
+    if (*host == '\0')
+        return false;
+    for (; *host; ++host) {
+        switch (*host) {
+        case '/':
+        case '?':
+        case '#':
+        case '@':
+        case ' ':
+        case '\t':
+        case '\\':
+            return false;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+static_assert(isBareHost(kForumHost), "TOEVANE_FORUM_HOST must be a bare host name");
+static_assert(isBareHost(kHelpHost), "TOEVANE_HELP_HOST must be a bare host name");
+
+} // namespace
+
+QString forumHost()
+{
+    return QString::fromLatin1(kForumHost);
+}
+
 QString forumAddress()
 {
-    return QStringLiteral("http://") + QLatin1StringView(kForumHost);
+    return QStringLiteral("http://") + forumHost();
 }
 QString helpAddress()
 {

@@ -22,6 +22,9 @@ void OpenCoBrandPage();
 
 namespace toevane::sites {
 
+// The forum site's host name as set for this build, e.g. for the banner.
+QString forumHost();
+
 // "http://" + forum host, no trailing slash: what the banner, the About
 // window and the exit screen show.
 QString forumAddress();

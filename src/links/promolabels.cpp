@@ -8,12 +8,6 @@ namespace toevane::promo {
 
 namespace {
 
-QString hostOfForum()
-{
-    QString address = sites::forumAddress();
-    return address.mid(address.indexOf(QStringLiteral("://")) + 3);
-}
-
 LinkLabel *createBoxLabel(const QString &text, QWidget *parent)
 {
     auto *label = new LinkLabel(text, parent);
@@ -31,7 +25,7 @@ QString bannerText()
 {
     return QStringLiteral("The Most Popular Online Discussion Board On Esoteric Subjects. "
                           "The Best Resource For All Things Esoteric. Visit ") +
-        hostOfForum() + QStringLiteral(" Now!");
+        sites::forumHost() + QStringLiteral(" Now!");
 }
 
 QString coBrandCaptionStored()
@@ -56,7 +50,7 @@ LinkLabel *createBanner(QWidget *parent)
     look::setTextColor(label, look::kYellow);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    QObject::connect(label, &LinkLabel::clicked, &modHelp::OpenHomePage);
+    QObject::connect(label, &LinkLabel::clicked, &Label61_Click);
     return label;
 }
 
@@ -68,7 +62,7 @@ LinkLabel *createCoBrandLabel(QWidget *parent)
     caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
     auto *label = createBoxLabel(caption, parent);
     label->setObjectName(QStringLiteral("lblCobrand"));
-    QObject::connect(label, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
+    QObject::connect(label, &LinkLabel::clicked, &lblCobrand_Click);
     return label;
 }
 
@@ -76,8 +70,23 @@ LinkLabel *createFullBrandLabel(QWidget *parent)
 {
     auto *label = createBoxLabel(fullBrandCaption(), parent);
     label->setObjectName(QStringLiteral("lblFullBrand"));
-    QObject::connect(label, &LinkLabel::clicked, &modHelp::OpenFullBrandPage);
+    QObject::connect(label, &LinkLabel::clicked, &lblFullBrand_Click);
     return label;
+}
+
+void Label61_Click()
+{
+    modHelp::OpenHomePage();
+}
+
+void lblCobrand_Click()
+{
+    modHelp::OpenCoBrandPage();
+}
+
+void lblFullBrand_Click()
+{
+    modHelp::OpenFullBrandPage();
 }
 
 } // namespace toevane::promo

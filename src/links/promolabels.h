@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSize>
 #include <QString>
 
 class LinkLabel;
@@ -21,5 +20,11 @@ LinkLabel *createBanner(QWidget *parent);
 // each opening its offer page. The caller stacks them.
 LinkLabel *createCoBrandLabel(QWidget *parent);
 LinkLabel *createFullBrandLabel(QWidget *parent);
+
+// What a click on each label does, the same in both windows: open its page
+// and nothing else.
+void Label61_Click();
+void lblCobrand_Click();
+void lblFullBrand_Click();
 
 } // namespace toevane::promo

@@ -1,0 +1,433 @@
+// The About window: its fixed frame and content, the order of its controls,
+// its links, and its modal life: it blocks every other window while open,
+// closes by OK, Enter, Esc and the close box, and is built anew each time.
+
+#include "about/frmabout.h"
+#include "app/look.h"
+#include "links/linklabel.h"
+#include "links/menus.h"
+#include "links/uiclicks.h"
+#include "questionnaire/frmmain.h"
+#include "results/frmdisplay.h"
+#include "sites.h"
+#include "support/recorders.h"
+#include "support/textfit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kHomePage = QStringLiteral("http://") + QLatin1StringView(toevane::sites::kForumHost);
+const QString kFullBrandPage = QStringLiteral("http://") +
+    QLatin1StringView(toevane::sites::kHelpHost) + QStringLiteral("/fully-branded.html");
+
+// What happened while an About window was open.
+struct Session
+{
+    bool reached = false; // the About window came up, modal and active
+    bool timedOut = false; // and had to be closed by force
+};
+
+// Calls open(), which must show an About window modal and return once it
+// is closed; as soon as that window is up and active, runs whileOpen on it.
+// An About window still open after 5 s is rejected, so no test hangs.
+Session withAboutOpen(const std::function<void()> &open,
+                      const std::function<void(frmAbout *)> &whileOpen)
+{
+    Session session;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (session.reached)
+            return;
+        auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
+        if (!about || !about->isVisible() || QApplication::activeWindow() != about)
+            return;
+        session.reached = true;
+        poll.stop();
+        whileOpen(about);
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&] {
+        if (auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget())) {
+            session.timedOut = true;
+            about->reject();
+        }
+    });
+    poll.start(10);
+    deadline.start(5000);
+    open();
+    return session;
+}
+
+int aboutWindowsInExistence()
+{
+    int count = 0;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows)
+        count += qobject_cast<frmAbout *>(widget) ? 1 : 0;
+    return count;
+}
+
+QPoint screenCentre(const QWidget *window)
+{
+    return window->screen()->availableGeometry().center();
+}
+
+std::unique_ptr<QMainWindow> showMainWindow(bool results)
+{
+    std::unique_ptr<QMainWindow> window;
+    if (results)
+        window = std::make_unique<frmDisplay>();
+    else
+        window = std::make_unique<frmMain>();
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
+}
+
+} // namespace
+
+class AboutTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void windowHasAFixedDialogFrameOfItsSize();
+    void controlsRunTopToBottomInTheirGroups();
+    void controlsShowTheirTextsInTheirLook_data();
+    void controlsShowTheirTextsInTheirLook();
+    void everyTextFitsItsControl();
+    void aboutBlocksTheMainWindowUntilClosed_data();
+    void aboutBlocksTheMainWindowUntilClosed();
+    void aboutClosesAndIsGone_data();
+    void aboutClosesAndIsGone();
+    void linksOpenTheirPagesAndLeaveAboutOpen_data();
+    void linksOpenTheirPagesAndLeaveAboutOpen();
+    void eachOpeningIsAFreshCentredWindowWithFocusOnOk();
+};
+
+void AboutTest::initTestCase()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QCOMPARE(qRound(qApp->primaryScreen()->logicalDotsPerInch()), 96);
+}
+
+void AboutTest::windowHasAFixedDialogFrameOfItsSize()
+{
+    frmAbout about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("Toevane v1.10"));
+    QCOMPARE(about.minimumSize(), QSize(423, 264));
+    QCOMPARE(about.maximumSize(), QSize(423, 264));
+    QCOMPARE(about.windowType(), Qt::Dialog);
+    const Qt::WindowFlags flags = about.windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags &
+              (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+               Qt::WindowContextHelpButtonHint)));
+    QCOMPARE(about.windowModality(), Qt::ApplicationModal);
+    QVERIFY(!about.windowIcon().isNull());
+    QCOMPARE(about.palette().color(QPalette::Window), toevane::look::kPurple);
+    QVERIFY(about.autoFillBackground());
+}
+
+void AboutTest::controlsRunTopToBottomInTheirGroups()
+{
+    frmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const auto at = [&about](const char *name) {
+        QWidget *widget = about.findChild<QWidget *>(QString::fromLatin1(name));
+        return widget ? widget->geometry() : QRect();
+    };
+    const QRect icon = at("picIcon"), title = at("Label2"), text = at("Label1"),
+                home = at("lblHomePage"), offer = at("Label6"), details = at("Label5"),
+                rule = at("Line2"), ok = at("cmdOK");
+    for (const QRect &r : { icon, title, text, home, offer, details, rule, ok }) {
+        QVERIFY(!r.isEmpty());
+        QVERIFY(about.rect().contains(r));
+    }
+    // Icon at the top left with the title at its right.
+    QVERIFY(icon.left() < 20 && icon.top() < 20);
+    QVERIFY(title.left() > icon.right());
+    QVERIFY(title.top() < icon.bottom() && title.bottom() > icon.top());
+    // The description in its 383 x 73 box, then the forum link, then the offer.
+    QCOMPARE(text.size(), QSize(383, 73));
+    QVERIFY(text.top() > qMax(icon.bottom(), title.bottom()));
+    QVERIFY(home.top() > text.bottom());
+    QVERIFY(offer.top() > home.bottom());
+    // The offer's link below it, at its right.
+    QVERIFY(details.top() > offer.bottom());
+    QVERIFY(qAbs(details.right() - offer.right()) <= 2);
+    QVERIFY(details.left() > offer.center().x());
+    // The rule across the whole width, OK below it at the bottom right.
+    QVERIFY(rule.top() > details.bottom());
+    QCOMPARE(rule.left(), 0);
+    QCOMPARE(rule.width(), about.width());
+    QVERIFY(ok.top() > rule.bottom());
+    QVERIFY(about.width() - ok.right() < 20 && about.height() - ok.bottom() < 20);
+    QVERIFY(ok.left() > about.width() / 2);
+
+    // OK is first in the tab order and the only control that takes the focus.
+    auto *cmdOK = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    QCOMPARE(about.focusWidget(), cmdOK);
+    QVERIFY(cmdOK->isDefault());
+    const auto widgets = about.findChildren<QWidget *>();
+    for (const QWidget *widget : widgets) {
+        if (widget != cmdOK)
+            QVERIFY2(widget->focusPolicy() == Qt::NoFocus, qPrintable(widget->objectName()));
+    }
+}
+
+void AboutTest::controlsShowTheirTextsInTheirLook_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underlined");
+
+    using namespace toevane::look;
+    QTest::newRow("title") << "Label2"
+                           << "Toevane v1.10" << QColor(kLightOrange) << 9.75 << true << false;
+    QTest::newRow("forum link") << "lblHomePage"
+                                << QStringLiteral("Click here to visit ") + kHomePage
+                                << QColor(kYellow) << 8.25 << true << true;
+    QTest::newRow("offer")
+        << "Label6"
+        << "Home Business Opportunity. Start your own Internet business and make money online. "
+           "Get this software fully branded for your website."
+        << QColor(kWhite) << 8.25 << true << false;
+    QTest::newRow("offer link") << "Label5"
+                                << "Click here for more details" << QColor(kYellow) << 8.25 << true
+                                << true;
+    QTest::newRow("OK") << "cmdOK"
+                        << "&OK" << QColor(kBlack) << 8.25 << true << false;
+}
+
+void AboutTest::controlsShowTheirTextsInTheirLook()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
+    QFETCH(qreal, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, underlined);
+
+    frmAbout about;
+    QWidget *widget = about.findChild<QWidget *>(control);
+    QVERIFY(widget);
+    if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        QCOMPARE(button->text(), text);
+        QCOMPARE(button->palette().color(QPalette::Button), toevane::look::kLightGrey);
+        QCOMPARE(button->palette().color(QPalette::ButtonText), colour);
+    } else {
+        auto *label = qobject_cast<QLabel *>(widget);
+        QVERIFY(label);
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+        QVERIFY(!label->autoFillBackground()); // the purple shows through
+    }
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(widget->font().bold(), bold);
+    QCOMPARE(widget->font().underline(), underlined);
+    if (underlined) {
+        QVERIFY(qobject_cast<LinkLabel *>(widget));
+        QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
+    }
+}
+
+void AboutTest::everyTextFitsItsControl()
+{
+    frmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const QStringList problems = textThatDoesNotFit(&about);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+
+    // The description: the quoted text and a rights notice naming the maker.
+    auto *description = about.findChild<QLabel *>(QStringLiteral("Label1"));
+    QVERIFY(description->wordWrap());
+    QVERIFY(description->text().startsWith(QStringLiteral(
+        "Toevane is a divination software based on the shape and looks of a person's feet and "
+        "the personality characteristics they reveal. The toes of our feet can tell us more "
+        "about ourselves and the problems that we may be about to face in life. ")));
+    QVERIFY(description->text().contains(QStringLiteral("Starwell Softwares")));
+
+    // The links are as wide as their text, so only the text answers a click.
+    for (const char *name : { "lblHomePage", "Label5" }) {
+        auto *link = about.findChild<QLabel *>(QString::fromLatin1(name));
+        const int textWidth = QFontMetrics(link->font()).horizontalAdvance(link->text());
+        QVERIFY2(link->width() >= textWidth && link->width() <= textWidth + 4, name);
+    }
+
+    // The icon, 32 by 32, inside its box.
+    auto *icon = about.findChild<QLabel *>(QStringLiteral("picIcon"));
+    QCOMPARE(icon->pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
+    QVERIFY(icon->contentsRect().width() >= 32 && icon->contentsRect().height() >= 32);
+}
+
+void AboutTest::aboutBlocksTheMainWindowUntilClosed_data()
+{
+    QTest::addColumn<bool>("results");
+    QTest::newRow("from the questionnaire window") << false;
+    QTest::newRow("from the results window") << true;
+}
+
+void AboutTest::aboutBlocksTheMainWindowUntilClosed()
+{
+    QFETCH(bool, results);
+    std::unique_ptr<QMainWindow> window = showMainWindow(results);
+    QVERIFY(window);
+    const QRect geometry = window->geometry();
+    QWidget *banner = window->findChild<QWidget *>(QStringLiteral("Label61"));
+    QVERIFY(banner);
+    UrlRecorder urls;
+
+    bool modal = false, ownerless = false, focusOnOk = false;
+    QStringList openedMeanwhile;
+    bool menuOpenedMeanwhile = false;
+    const Session session = withAboutOpen(
+        [&] { QVERIFY(chooseMenuItem(window.get(), QStringLiteral("mnuAbout"))); },
+        [&](frmAbout *about) {
+            modal = about->isModal() && about->windowModality() == Qt::ApplicationModal;
+            ownerless = about->parentWidget() == nullptr;
+            focusOnOk = QApplication::focusWidget() ==
+                about->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+            // The user tries the main window: its banner, Donate on its bar,
+            // its Help menu by access key.
+            clickThroughWindow(banner);
+            QTest::keyClick(window->windowHandle(), Qt::Key_D, Qt::AltModifier);
+            QTest::keyClick(window->windowHandle(), Qt::Key_H, Qt::AltModifier);
+            QTest::qWait(100);
+            openedMeanwhile = urls.addresses();
+            menuOpenedMeanwhile = QApplication::activePopupWidget() != nullptr;
+            QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")),
+                              Qt::LeftButton);
+        });
+    QVERIFY(session.reached);
+    QVERIFY(!session.timedOut);
+    QVERIFY(modal);
+    QVERIFY(ownerless);
+    QVERIFY(focusOnOk);
+    QCOMPARE(openedMeanwhile, QStringList());
+    QVERIFY(!menuOpenedMeanwhile);
+
+    // Closed: the main window is as it was and answers again.
+    QCOMPARE(aboutWindowsInExistence(), 0);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->geometry(), geometry);
+    clickThroughWindow(banner);
+    QTRY_COMPARE(urls.addresses(), QStringList { kHomePage });
+}
+
+void AboutTest::aboutClosesAndIsGone_data()
+{
+    QTest::addColumn<QString>("how");
+    for (const char *how : { "OK clicked", "Alt+O", "Enter", "Return", "Esc", "close box" })
+        QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+void AboutTest::aboutClosesAndIsGone()
+{
+    QFETCH(QString, how);
+    QPointer<frmAbout> seen;
+    const Session session = withAboutOpen(&toevane::mnuAbout_Click, [&](frmAbout *about) {
+        seen = about;
+        QWindow *window = about->windowHandle();
+        if (how == QStringLiteral("OK clicked"))
+            QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")),
+                              Qt::LeftButton);
+        else if (how == QStringLiteral("Alt+O"))
+            QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
+        else if (how == QStringLiteral("Enter"))
+            QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);
+        else if (how == QStringLiteral("Return"))
+            QTest::keyClick(window, Qt::Key_Return);
+        else if (how == QStringLiteral("Esc"))
+            QTest::keyClick(window, Qt::Key_Escape);
+        else
+            window->close(); // as the window manager asks
+    });
+    QVERIFY(session.reached);
+    QVERIFY2(!session.timedOut, "the About window did not close");
+    // Unloaded, not hidden.
+    QVERIFY(seen.isNull());
+    QCOMPARE(aboutWindowsInExistence(), 0);
+}
+
+void AboutTest::linksOpenTheirPagesAndLeaveAboutOpen_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("forum link") << "lblHomePage" << kHomePage;
+    QTest::newRow("offer link") << "Label5" << kFullBrandPage;
+}
+
+void AboutTest::linksOpenTheirPagesAndLeaveAboutOpen()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, address);
+    UrlRecorder urls;
+    QStringList opened;
+    bool stillOpen = false;
+    const Session session = withAboutOpen(&toevane::mnuAbout_Click, [&](frmAbout *about) {
+        QWidget *label = about->findChild<QWidget *>(link);
+        clickThroughWindow(label);
+        clickThroughWindow(label); // each click opens the page again
+        if (QTest::qWaitFor([&urls] { return urls.addresses().size() >= 2; }, 2000))
+            QTest::qWait(50); // and nothing more
+        opened = urls.addresses();
+        stillOpen = about->isVisible() && QApplication::activeModalWidget() == about;
+        QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    QVERIFY(session.reached);
+    QVERIFY(!session.timedOut);
+    QCOMPARE(opened, QStringList({ address, address }));
+    QVERIFY(stillOpen);
+}
+
+void AboutTest::eachOpeningIsAFreshCentredWindowWithFocusOnOk()
+{
+    for (int opening = 0; opening < 2; ++opening) {
+        QPoint centre, expectedCentre;
+        bool focusOnOk = false;
+        const Session session = withAboutOpen(&toevane::mnuAbout_Click, [&](frmAbout *about) {
+            centre = about->frameGeometry().center();
+            expectedCentre = screenCentre(about);
+            focusOnOk = QApplication::focusWidget() ==
+                about->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+            // Leave it elsewhere, with the focus elsewhere: the next one must
+            // not inherit either.
+            about->move(about->pos() + QPoint(60, 40));
+            about->findChild<QWidget *>(QStringLiteral("Label1"))->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
+        });
+        QVERIFY(session.reached);
+        QVERIFY(!session.timedOut);
+        QVERIFY2((centre - expectedCentre).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("opening %1 centred at %2,%3")
+                                .arg(opening)
+                                .arg(centre.x())
+                                .arg(centre.y())));
+        QVERIFY(focusOnOk);
+        QCOMPARE(aboutWindowsInExistence(), 0);
+    }
+}
+
+QTEST_MAIN(AboutTest)
+#include "tst_about.moc"

@@ -1,0 +1,548 @@
+// Every link of the two main windows and of the About window opens exactly
+// its page, composed of the build's host names and the page's fixed path;
+// the menus hold exactly their items.
+//
+// Run with TOEVANE_EXPECT_FORUM_HOST / TOEVANE_EXPECT_HELP_HOST set, the test
+// also checks that the build was made with those hosts, and with
+// TOEVANE_UNEXPECTED_HOSTS (comma-separated) that no window shows any of them.
+
+#include "about/frmabout.h"
+#include "exit_screen/frmnagscreen2.h"
+#include "links/linklabel.h"
+#include "links/modhelp.h"
+#include "links/uiclicks.h"
+#include "questionnaire/frmmain.h"
+#include "results/frmdisplay.h"
+#include "sites.h"
+#include "support/modalboxanswerer.h"
+#include "support/recorders.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+enum class Window { Questionnaire, Results, About };
+enum class Page { Help, Download, Home, Softwares, Donate, FullBrand, CoBrand };
+
+QString hostFromEnvironment(const char *variable, const char *built)
+{
+    const QString value = qEnvironmentVariable(variable);
+    return value.isEmpty() ? QString::fromLatin1(built) : value;
+}
+
+QString forumHost()
+{
+    return hostFromEnvironment("TOEVANE_EXPECT_FORUM_HOST", toevane::sites::kForumHost);
+}
+
+QString helpHost()
+{
+    return hostFromEnvironment("TOEVANE_EXPECT_HELP_HOST", toevane::sites::kHelpHost);
+}
+
+// The address each page must have: "http://", the host, the fixed path.
+QString expected(Page page)
+{
+    const QString forum = QStringLiteral("http://") + forumHost();
+    const QString help = QStringLiteral("http://") + helpHost();
+    switch (page) {
+    case Page::Help:
+        return forum + QStringLiteral("/toevane-free/toevane-free-help.html");
+    case Page::Download:
+        return forum + QStringLiteral("/toevane-free/download-toevane-free.html");
+    case Page::Home:
+        return forum;
+    case Page::Softwares:
+        return forum + QStringLiteral("/starwellsoftwares");
+    case Page::Donate:
+        return help + QStringLiteral("/donate.html");
+    case Page::FullBrand:
+        return help + QStringLiteral("/fully-branded.html");
+    case Page::CoBrand:
+        return help + QStringLiteral("/co-brand.html");
+    }
+    return {};
+}
+
+std::unique_ptr<QWidget> makeWindow(Window kind)
+{
+    std::unique_ptr<QWidget> window;
+    switch (kind) {
+    case Window::Questionnaire:
+        window = std::make_unique<frmMain>();
+        break;
+    case Window::Results:
+        window = std::make_unique<frmDisplay>();
+        break;
+    case Window::About:
+        window = std::make_unique<frmAbout>();
+        // Shown without its own event loop here; its modal side has its own
+        // test.
+        window->setWindowModality(Qt::NonModal);
+        break;
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    return window;
+}
+
+std::unique_ptr<QWidget> showWindow(Window kind)
+{
+    std::unique_ptr<QWidget> window = makeWindow(kind);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    return window;
+}
+
+// Every text a window shows: labels, buttons, frame titles, menus, fields.
+QStringList shownTexts(const QWidget *window)
+{
+    QStringList texts { window->windowTitle() };
+    const auto widgets = window->findChildren<QWidget *>();
+    for (const QWidget *widget : widgets) {
+        if (auto *label = qobject_cast<const QLabel *>(widget))
+            texts << label->text();
+        else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+            texts << button->text();
+        else if (auto *group = qobject_cast<const QGroupBox *>(widget))
+            texts << group->title();
+        else if (auto *field = qobject_cast<const QLineEdit *>(widget))
+            texts << field->text() << field->placeholderText();
+        texts << widget->toolTip() << widget->statusTip();
+    }
+    const auto actions = window->findChildren<QAction *>();
+    for (const QAction *action : actions)
+        texts << action->text() << action->toolTip();
+    texts.removeAll(QString());
+    return texts;
+}
+
+// Names, captions and separators of a menu's items, one entry each:
+// "objectName caption" or "objectName -" for a separator.
+QStringList describeItems(const QList<QAction *> &actions)
+{
+    QStringList items;
+    for (const QAction *action : actions)
+        items << action->objectName() + u' ' +
+                (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return items;
+}
+
+// Files and their sizes and times in the per-user configuration folder.
+QStringList configurationSnapshot()
+{
+    QStringList entries;
+    QDirIterator it(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::Files | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        entries << it.filePath() + u' ' + QString::number(it.fileInfo().size()) + u' ' +
+                it.fileInfo().lastModified().toString(Qt::ISODateWithMs);
+    }
+    entries.sort();
+    return entries;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Window)
+Q_DECLARE_METATYPE(Page)
+
+class LinksTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void theBuildUsesTheExpectedHosts();
+    void everyLinkOpensExactlyItsAddress_data();
+    void everyLinkOpensExactlyItsAddress();
+    void accessKeysChooseTheRightItems_data();
+    void accessKeysChooseTheRightItems();
+    void onlyTheLabelInFrontAnswersAClick_data();
+    void onlyTheLabelInFrontAnswersAClick();
+    void menusHoldExactlyTheirItemsInOrder_data();
+    void menusHoldExactlyTheirItemsInOrder();
+    void makeMoneyOnlineCanNeverBeChosen_data();
+    void makeMoneyOnlineCanNeverBeChosen();
+    void updateItemOpensTheDownloadPageWithoutAsking_data();
+    void updateItemOpensTheDownloadPageWithoutAsking();
+    void openLinkHandsOverTheAddressAndReportsNothing_data();
+    void openLinkHandsOverTheAddressAndReportsNothing();
+    void shownAddressesNameOnlyTheBuildsHosts_data();
+    void shownAddressesNameOnlyTheBuildsHosts();
+};
+
+void LinksTest::initTestCase()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+}
+
+void LinksTest::theBuildUsesTheExpectedHosts()
+{
+    if (qEnvironmentVariableIsEmpty("TOEVANE_EXPECT_FORUM_HOST") &&
+        qEnvironmentVariableIsEmpty("TOEVANE_EXPECT_HELP_HOST"))
+        QSKIP("no other hosts asked for: the addresses are checked against the build's own");
+    QCOMPARE(QString::fromLatin1(toevane::sites::kForumHost), forumHost());
+    QCOMPARE(QString::fromLatin1(toevane::sites::kHelpHost), helpHost());
+}
+
+void LinksTest::everyLinkOpensExactlyItsAddress_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<Page>("page");
+
+    const struct
+    {
+        Window window;
+        const char *name;
+        const char *control;
+        Page page;
+    } rows[] = {
+        { Window::Questionnaire, "questionnaire banner", "Label61", Page::Home },
+        { Window::Questionnaire, "questionnaire full-branding label", "lblFullBrand",
+          Page::FullBrand },
+        { Window::Questionnaire, "questionnaire Online Help", "mnuOnline", Page::Help },
+        { Window::Questionnaire, "questionnaire Visit Us Online", "mnuVisit", Page::Home },
+        { Window::Questionnaire, "questionnaire update item", "mnuUpdate", Page::Download },
+        { Window::Questionnaire, "questionnaire Donate", "mnuDonate", Page::Donate },
+        { Window::Results, "results banner", "Label61", Page::Home },
+        { Window::Results, "results co-branding label", "lblCobrand", Page::CoBrand },
+        { Window::Results, "results Online Help", "mnuOnline", Page::Help },
+        { Window::Results, "results Visit Us Online", "mnuVisit", Page::Home },
+        { Window::Results, "results update item", "mnuUpdate", Page::Download },
+        { Window::Results, "results Donate", "mnuDonate", Page::Donate },
+        { Window::About, "About forum link", "lblHomePage", Page::Home },
+        { Window::About, "About offer link", "Label5", Page::FullBrand },
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.window << QString::fromLatin1(row.control) << row.page;
+}
+
+void LinksTest::everyLinkOpensExactlyItsAddress()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, control);
+    QFETCH(Page, page);
+
+    std::unique_ptr<QWidget> shown = showWindow(window);
+    QVERIFY(shown);
+    UrlRecorder urls;
+    ModalBoxAnswerer boxes({}, 2000);
+
+    if (auto *label = shown->findChild<LinkLabel *>(control)) {
+        QWidget *clicked = clickWhereShown(label);
+        QVERIFY(clicked);
+        QCOMPARE(clicked->objectName(), control);
+    } else {
+        auto *mainWindow = qobject_cast<QMainWindow *>(shown.get());
+        QVERIFY2(mainWindow, qPrintable(control + QStringLiteral(" is neither label nor item")));
+        QVERIFY(chooseMenuItem(mainWindow, control));
+    }
+
+    QTRY_COMPARE(urls.addresses(), QStringList { expected(page) });
+    // A link only opens its page: no box, no other window, the window stays.
+    QTest::qWait(50);
+    QCOMPARE(urls.addresses().size(), 1);
+    QVERIFY(boxes.seen().isEmpty());
+    QVERIFY(shown->isVisible());
+}
+
+void LinksTest::accessKeysChooseTheRightItems_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<Qt::Key>("menuKey");
+    QTest::addColumn<Qt::Key>("itemKey");
+    QTest::addColumn<Page>("page");
+
+    QTest::newRow("questionnaire Alt+H O")
+        << Window::Questionnaire << Qt::Key_H << Qt::Key_O << Page::Help;
+    QTest::newRow("questionnaire Alt+H V")
+        << Window::Questionnaire << Qt::Key_H << Qt::Key_V << Page::Home;
+    QTest::newRow("questionnaire Alt+H U")
+        << Window::Questionnaire << Qt::Key_H << Qt::Key_U << Page::Download;
+    QTest::newRow("questionnaire Alt+D")
+        << Window::Questionnaire << Qt::Key_D << Qt::Key_unknown << Page::Donate;
+    QTest::newRow("results Alt+H O") << Window::Results << Qt::Key_H << Qt::Key_O << Page::Help;
+    QTest::newRow("results Alt+H V") << Window::Results << Qt::Key_H << Qt::Key_V << Page::Home;
+    QTest::newRow("results Alt+H C") << Window::Results << Qt::Key_H << Qt::Key_C << Page::Download;
+    QTest::newRow("results Alt+D")
+        << Window::Results << Qt::Key_D << Qt::Key_unknown << Page::Donate;
+}
+
+void LinksTest::accessKeysChooseTheRightItems()
+{
+    QFETCH(Window, window);
+    QFETCH(Qt::Key, menuKey);
+    QFETCH(Qt::Key, itemKey);
+    QFETCH(Page, page);
+
+    std::unique_ptr<QWidget> shown = showWindow(window);
+    QVERIFY(shown);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+    UrlRecorder urls;
+
+    QTest::keyClick(shown->windowHandle(), menuKey, Qt::AltModifier);
+    if (itemKey != Qt::Key_unknown) {
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QCOMPARE(menu->objectName(), QStringLiteral("mnuHelp"));
+        QTest::keyClick(menu, itemKey);
+    }
+    QTRY_COMPARE(urls.addresses(), QStringList { expected(page) });
+}
+
+void LinksTest::onlyTheLabelInFrontAnswersAClick_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("raised"); // brought to the front before the click
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<Page>("page");
+
+    QTest::newRow("new questionnaire window")
+        << Window::Questionnaire << QString() << QStringLiteral("lblFullBrand") << Page::FullBrand;
+    QTest::newRow("questionnaire, co-branding raised")
+        << Window::Questionnaire << QStringLiteral("lblCobrand") << QStringLiteral("lblCobrand")
+        << Page::CoBrand;
+    QTest::newRow("questionnaire, full branding raised")
+        << Window::Questionnaire << QStringLiteral("lblFullBrand") << QStringLiteral("lblFullBrand")
+        << Page::FullBrand;
+    QTest::newRow("new results window")
+        << Window::Results << QString() << QStringLiteral("lblCobrand") << Page::CoBrand;
+    QTest::newRow("results, full branding raised")
+        << Window::Results << QStringLiteral("lblFullBrand") << QStringLiteral("lblFullBrand")
+        << Page::FullBrand;
+}
+
+void LinksTest::onlyTheLabelInFrontAnswersAClick()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, raised);
+    QFETCH(QString, front);
+    QFETCH(Page, page);
+
+    std::unique_ptr<QWidget> shown = showWindow(window);
+    QVERIFY(shown);
+    auto *coBrand = shown->findChild<LinkLabel *>(QStringLiteral("lblCobrand"));
+    auto *fullBrand = shown->findChild<LinkLabel *>(QStringLiteral("lblFullBrand"));
+    QVERIFY(coBrand && fullBrand);
+    // One rectangle, opaque: whichever is in front hides the other entirely.
+    QCOMPARE(coBrand->geometry(), fullBrand->geometry());
+    QCOMPARE(coBrand->parentWidget(), fullBrand->parentWidget());
+    QVERIFY(coBrand->autoFillBackground() && fullBrand->autoFillBackground());
+    if (!raised.isEmpty())
+        shown->findChild<LinkLabel *>(raised)->raise();
+
+    UrlRecorder urls;
+    QWidget *clicked = clickWhereShown(coBrand);
+    QVERIFY(clicked);
+    QCOMPARE(clicked->objectName(), front);
+    // The same click as the window system delivers it to the window.
+    clickThroughWindow(coBrand);
+    QTRY_COMPARE(urls.addresses(), QStringList({ expected(page), expected(page) }));
+}
+
+void LinksTest::menusHoldExactlyTheirItemsInOrder_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("menu"); // "menuBar" for the bar itself
+    QTest::addColumn<QStringList>("items");
+
+    const QStringList bar { "mnuFile &File", "mnuHelp &Help", "mnuDonate &Donate",
+                            "mnuMakeMoneyOnline Make Money &Online" };
+    QTest::newRow("questionnaire bar") << Window::Questionnaire << "menuBar" << bar;
+    QTest::newRow("results bar") << Window::Results << "menuBar" << bar;
+    QTest::newRow("questionnaire File")
+        << Window::Questionnaire << "mnuFile" << QStringList { "mnuExit E&xit" };
+    QTest::newRow("results File") << Window::Results << "mnuFile"
+                                  << QStringList { "mnuFileBack &Back", "mnuExit E&xit" };
+    QTest::newRow("questionnaire Help") << Window::Questionnaire << "mnuHelp"
+                                        << QStringList { "mnuOnline &Online Help",
+                                                         "mnuVisit &Visit Us Online",
+                                                         "mnuHelp1 -",
+                                                         "mnuUpdate Check for Software &Update",
+                                                         "mnuHelp2 -",
+                                                         "mnuAbout &About Software" };
+    QTest::newRow("results Help") << Window::Results << "mnuHelp"
+                                  << QStringList { "mnuOnline &Online Help",
+                                                   "mnuVisit &Visit Us Online",
+                                                   "mnuFileSep1 -",
+                                                   "mnuUpdate &Check for Software Update",
+                                                   "mnuFileSep2 -",
+                                                   "mnuAbout &About Software" };
+}
+
+void LinksTest::menusHoldExactlyTheirItemsInOrder()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, menu);
+    QFETCH(QStringList, items);
+
+    std::unique_ptr<QWidget> shown = makeWindow(window);
+    auto *mainWindow = qobject_cast<QMainWindow *>(shown.get());
+    QVERIFY(mainWindow);
+    QMenuBar *bar = mainWindow->menuBar();
+    QCOMPARE(bar->objectName(), QStringLiteral("menuBar"));
+    QWidget *holder = bar;
+    if (menu != QStringLiteral("menuBar")) {
+        holder = bar->findChild<QMenu *>(menu);
+        QVERIFY2(holder, qPrintable(menu));
+    }
+    QCOMPARE(describeItems(holder->actions()), items);
+}
+
+void LinksTest::makeMoneyOnlineCanNeverBeChosen_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("how");
+
+    for (const auto &[window, name] : { std::pair { Window::Questionnaire, "questionnaire" },
+                                        std::pair { Window::Results, "results" } }) {
+        for (const char *how : { "mouse", "Alt+O", "trigger" })
+            QTest::addRow("%s, %s", name, how) << window << QString::fromLatin1(how);
+    }
+}
+
+void LinksTest::makeMoneyOnlineCanNeverBeChosen()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, how);
+
+    std::unique_ptr<QWidget> shown = showWindow(window);
+    QVERIFY(shown);
+    auto *mainWindow = qobject_cast<QMainWindow *>(shown.get());
+    QMenu *menu = nullptr;
+    QAction *item = findMenuItem(mainWindow, QStringLiteral("mnuMakeMoneyOnline"), &menu);
+    QVERIFY(item);
+    QVERIFY(!menu); // on the bar itself, greyed out
+    QVERIFY(item->isVisible());
+    QVERIFY(!item->isEnabled());
+    QVERIFY(!mainWindow->menuBar()->actionGeometry(item).isEmpty());
+
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+    UrlRecorder urls;
+    // What does answer on the same bar, the same way: Donate.
+    QAction *donate = findMenuItem(mainWindow, QStringLiteral("mnuDonate"));
+    if (how == QStringLiteral("mouse")) {
+        QVERIFY(chooseMenuItem(mainWindow, QStringLiteral("mnuMakeMoneyOnline")));
+        QVERIFY(chooseMenuItem(mainWindow, QStringLiteral("mnuDonate")));
+    } else if (how == QStringLiteral("Alt+O")) {
+        QTest::keyClick(shown->windowHandle(), Qt::Key_O, Qt::AltModifier);
+        QTest::keyClick(shown->windowHandle(), Qt::Key_D, Qt::AltModifier);
+    } else {
+        item->trigger();
+        donate->trigger();
+    }
+    QTRY_VERIFY(!urls.addresses().isEmpty());
+    QTest::qWait(50);
+    QCOMPARE(urls.addresses(), QStringList { expected(Page::Donate) });
+    QVERIFY(!item->isEnabled());
+}
+
+void LinksTest::updateItemOpensTheDownloadPageWithoutAsking_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::newRow("questionnaire") << Window::Questionnaire;
+    QTest::newRow("results") << Window::Results;
+}
+
+void LinksTest::updateItemOpensTheDownloadPageWithoutAsking()
+{
+    QFETCH(Window, window);
+
+    std::unique_ptr<QWidget> shown = showWindow(window);
+    QVERIFY(shown);
+    const QStringList before = configurationSnapshot();
+    UrlRecorder urls;
+    ModalBoxAnswerer boxes({}, 2000);
+
+    QVERIFY(chooseMenuItem(qobject_cast<QMainWindow *>(shown.get()), QStringLiteral("mnuUpdate")));
+    // Opened within the handler itself, not after some question.
+    QCOMPARE(urls.addresses(), QStringList { expected(Page::Download) });
+    QTest::qWait(100);
+    QVERIFY(boxes.seen().isEmpty());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // The update reminder's remembered date is not touched.
+    QCOMPARE(configurationSnapshot(), before);
+}
+
+void LinksTest::openLinkHandsOverTheAddressAndReportsNothing_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("handedOver");
+
+    QTest::newRow("bare site") << "http://a.example"
+                               << "http://a.example";
+    QTest::newRow("query kept as written") << "http://a.example/x.php?taf1=Ann&taf2=b@c.example"
+                                           << "http://a.example/x.php?taf1=Ann&taf2=b@c.example";
+    QTest::newRow("already encoded stays encoded") << "http://a.example/a%20b"
+                                                   << "http://a.example/a%20b";
+    // A blank cannot travel in an address: it goes as %20, nothing else changes.
+    QTest::newRow("blank") << "http://a.example/?n=Ann Lee"
+                           << "http://a.example/?n=Ann%20Lee";
+}
+
+void LinksTest::openLinkHandsOverTheAddressAndReportsNothing()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, handedOver);
+
+    UrlRecorder urls;
+    ModalBoxAnswerer boxes({}, 1000);
+    modHelp::OpenLink(address);
+    modHelp::OpenLink(address); // each use opens the page again
+    QCOMPARE(urls.addresses(), QStringList({ handedOver, handedOver }));
+    QTest::qWait(50);
+    QVERIFY(boxes.seen().isEmpty());
+}
+
+void LinksTest::shownAddressesNameOnlyTheBuildsHosts_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("questionnaire") << "frmMain";
+    QTest::newRow("results") << "frmDisplay";
+    QTest::newRow("About") << "frmAbout";
+    QTest::newRow("exit screen") << "frmNagScreen2";
+}
+
+void LinksTest::shownAddressesNameOnlyTheBuildsHosts()
+{
+    QFETCH(QString, window);
+
+    std::unique_ptr<QWidget> made;
+    if (window == QStringLiteral("frmMain"))
+        made = makeWindow(Window::Questionnaire);
+    else if (window == QStringLiteral("frmDisplay"))
+        made = makeWindow(Window::Results);
+    else if (window == QStringLiteral("frmAbout"))
+        made = makeWindow(Window::About);
+    else
+        made = std::make_unique<frmNagScreen2>();
+    const QString texts = shownTexts(made.get()).join(u'\n');
+
+    // The banner and the About window's link name the forum.
+    if (auto *banner = made->findChild<QLabel *>(QStringLiteral("Label61")))
+        QVERIFY2(banner->text().contains(u' ' + forumHost() + u' '), qPrintable(banner->text()));
+    if (auto *link = made->findChild<QLabel *>(QStringLiteral("lblHomePage")))
+        QCOMPARE(link->text(), QStringLiteral("Click here to visit ") + expected(Page::Home));
+
+    const QStringList unexpected =
+        qEnvironmentVariable("TOEVANE_UNEXPECTED_HOSTS").split(u',', Qt::SkipEmptyParts);
+    for (const QString &host : unexpected)
+        QVERIFY2(!texts.contains(host, Qt::CaseInsensitive),
+                 qPrintable(host + QStringLiteral(" shown in ") + window));
+}
+
+QTEST_MAIN(LinksTest)
+#include "tst_links.moc"
