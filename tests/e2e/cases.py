@@ -1,0 +1,388 @@
+#!/usr/bin/env python3
+"""End-to-end cases: the built ToevaneFree on a real X server.
+
+Run one case:   TOEVANE_BINARY=build/src/ToevaneFree tests/e2e/cases.py road
+CTest registers every function named case_* below as the test e2e_<name>.
+"""
+
+import os
+import signal
+import sys
+
+import harness
+from harness import BOX, check, wait_until
+
+# Layout of the questionnaire window, read from src/questionnaire/frmmain.cpp:
+# coordinates in its client area below the menu bar.
+QUESTIONNAIRE_CLIENT_HEIGHT = 393
+PAGE_TITLE = (10, 112, 464, 18)      # the page frame's caption
+PAGE_OPTIONS = (20, 132, 440, 136)   # the answers' rows
+FIRST_OPTION = (34, 144)             # middle of the first answer's button
+OPTION_PITCH = 22
+PAGE_COUNT = 8
+TOE_SHAPE_PAGE = 5
+
+# The exit screen (client area 741 x 315; src/exit_screen/frmnagscreen2.cpp).
+EXIT_BUTTON = (441, 196)             # cmdClose "E&xit"
+FORUM_CHECK_BOX = (241, 154)         # Check1
+
+
+def uniform(pixels):
+    return pixels is None or pixels == pixels[:3] * (len(pixels) // 3)
+
+
+class Questionnaire:
+    """The questionnaire window of one program, seen from outside."""
+
+    def __init__(self, session, program, wid):
+        self.s = session
+        self.program = program
+        self.wid = wid
+        size = session.client_size(wid)
+        check(size is not None, "the questionnaire window vanished")
+        self.menu = size[1] - QUESTIONNAIRE_CLIENT_HEIGHT
+        check(self.menu > 0, f"the questionnaire window has no menu bar (client {size})")
+
+    def _area(self, rect):
+        x, y, w, h = rect
+        return self.s.region(self.wid, x, y + self.menu, w, h)
+
+    def _settled(self, rect, what):
+        """The area once it is drawn (not blank) and holds still."""
+        previous = [None]
+
+        def steady():
+            now = self._area(rect)
+            same = now is not None and not uniform(now) and now == previous[0]
+            previous[0] = now
+            return now if same else None
+        return wait_until(steady, what)
+
+    def title(self):
+        return self._settled(PAGE_TITLE, "the page title to be drawn")
+
+    def options(self):
+        return self._settled(PAGE_OPTIONS, "the answers to be drawn")
+
+    def expect_title(self, expected, what):
+        wait_until(lambda: self._area(PAGE_TITLE) == expected, what)
+
+    def expect_new_title(self, seen, what):
+        """Waits for a page title not seen before, and returns it."""
+        def new_title():
+            now = self._area(PAGE_TITLE)
+            return now is not None and not uniform(now) and now not in seen
+        wait_until(new_title, what)
+        title = self.title()
+        check(title not in seen, f"{what}: the page title went back to an earlier one")
+        return title
+
+    def choose(self, answer):
+        before = self.options()
+        x, y = FIRST_OPTION
+        self.s.click(self.wid, x, y + self.menu + answer * OPTION_PITCH)
+        wait_until(lambda: self._area(PAGE_OPTIONS) not in (None, before),
+                   f"answer {answer} to be shown selected")
+
+
+def open_questionnaire(s, program):
+    wid = s.wait_screen(program, "questionnaire", what="the questionnaire window")["questionnaire"]
+    s.park_pointer()
+    return Questionnaire(s, program, wid)
+
+
+def answer_all_pages(s, program, q):
+    """Answers every page with its first answer; returns the results window."""
+    seen = [q.title()]
+    for page in range(PAGE_COUNT):
+        q.choose(0)
+        s.key(q.wid, "alt+a" if page == PAGE_COUNT - 1 else "alt+n")
+        if page < PAGE_COUNT - 1:
+            seen.append(q.expect_new_title(seen, f"page {page + 1} after Next on page {page}"))
+    return s.wait_screen(program, "results", what="the results window")["results"]
+
+
+def session_processes(s):
+    """Live processes that run with this session's environment, but for the
+    X server and the window manager."""
+    services = {service.pid for service in s._services}
+    marker = f"XDG_RUNTIME_DIR={s.runtime}".encode()
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit() or int(entry) in services or int(entry) == os.getpid():
+            continue
+        try:
+            with open(f"/proc/{entry}/environ", "rb") as f:
+                environ = f.read().split(b"\0")
+            with open(f"/proc/{entry}/stat", "rb") as f:
+                state = f.read().rsplit(b")", 1)[1].split()[0]
+        except OSError:
+            continue
+        if marker in environ and state != b"Z":
+            found.append(int(entry))
+    return found
+
+
+def expect_ended(s, program, what):
+    """The program ended normally, left no window and no process behind."""
+    program.expect_exit(what)
+    s.wait_screen(program, what=f"no window left after {what}")
+    check(s.screen() == {}, f"windows left on screen after {what}: {s.screen()}")
+    wait_until(lambda: not session_processes(s), f"no process left after {what}")
+
+
+def to_exit_screen(s, program, wid):
+    s.key(wid, "Escape")
+    return s.wait_screen(program, "exit screen", what="the exit screen after Esc")["exit screen"]
+
+
+def close_main_window(s, program, wid, how):
+    if how == "Esc":
+        s.key(wid, "Escape")
+    elif how == "File > Exit":
+        s.menu(program, wid, "alt+f", "x")
+    elif how == "close box":
+        s.close_box(wid)
+    else:
+        raise ValueError(how)
+
+
+# --- cases --------------------------------------------------------------------
+
+def case_road(s):
+    """One reading from launch to the end of the program."""
+    program = s.start_program()
+    q = open_questionnaire(s, program)
+    titles = [q.title()]
+    fresh_answers = q.options()
+
+    # Next on page 0 with nothing chosen is refused; page 0 stays in front.
+    s.key(q.wid, "alt+n")
+    box = s.wait_screen(program, "questionnaire", BOX,
+                        what="'Please select an option' over the questionnaire")[BOX]
+    s.key(box, "Return")
+    s.wait_screen(program, "questionnaire", what="the refusal to go away")
+    q.expect_title(titles[0], "page 0 to stay in front after the refused Next")
+
+    for page in range(PAGE_COUNT):
+        if page == TOE_SHAPE_PAGE:
+            # Toe Shape may be skipped: the question is answered No.
+            s.key(q.wid, "alt+n")
+            box = s.wait_screen(program, "questionnaire", BOX,
+                                what="'Do you want to select this option ?'")[BOX]
+            s.key(box, "n")     # only a Yes/No box has a No
+            s.wait_screen(program, "questionnaire", what="the Toe Shape question to go away")
+        else:
+            q.choose(page % 3)
+            s.key(q.wid, "alt+a" if page == PAGE_COUNT - 1 else "alt+n")
+        if page < PAGE_COUNT - 1:
+            titles.append(q.expect_new_title(titles, f"page {page + 1} after Next on page {page}"))
+
+    results = s.wait_screen(program, "results",
+                            what="the results window alone after Analyze My Toes")["results"]
+
+    # Back leads to a fresh questionnaire: page 0, nothing chosen.
+    s.key(results, "alt+b")
+    again = open_questionnaire(s, program)
+    check(again.wid != q.wid, "Back reused the old questionnaire window")
+    again.expect_title(titles[0], "the new questionnaire to show page 0")
+    check(again.options() == fresh_answers, "the new questionnaire has an answer chosen")
+
+    # Exit leads to the exit screen; its Exit button ends the program.
+    s.key(again.wid, "alt+e")
+    exit_screen = s.wait_screen(program, "exit screen",
+                                what="the exit screen alone after Exit")["exit screen"]
+    check(program.alive(), "the program ended when the questionnaire was closed")
+    s.click(exit_screen, *EXIT_BUTTON)
+    expect_ended(s, program, "the exit screen's Exit button")
+    s.expect_addresses([], "no address opened on the road")
+
+
+def case_close_questionnaire(s):
+    """Esc, File > Exit and the close box on the questionnaire window."""
+    for how in ("Esc", "File > Exit", "close box"):
+        program = s.start_program()
+        q = open_questionnaire(s, program)
+        close_main_window(s, program, q.wid, how)
+        exit_screen = s.wait_screen(
+            program, "exit screen",
+            what=f"the exit screen alone after {how} on the questionnaire")["exit screen"]
+        check(program.alive(), f"the program ended after {how} on the questionnaire")
+        s.key(exit_screen, "alt+x")
+        expect_ended(s, program, "Alt+X on the exit screen")
+
+
+def case_close_results(s):
+    """Esc, File > Exit and the close box on the results window."""
+    for how in ("Esc", "File > Exit", "close box"):
+        program = s.start_program()
+        q = open_questionnaire(s, program)
+        results = answer_all_pages(s, program, q)
+        close_main_window(s, program, results, how)
+        exit_screen = s.wait_screen(
+            program, "exit screen",
+            what=f"the exit screen alone after {how} on the results window")["exit screen"]
+        check(program.alive(), f"the program ended after {how} on the results window")
+        s.key(exit_screen, "alt+x")
+        expect_ended(s, program, "Alt+X on the exit screen")
+
+
+def case_exit_screen_ends(s):
+    """The exit screen's Exit button, Alt+X and close box end the process."""
+    for how in ("Exit button", "Alt+X", "close box"):
+        program = s.start_program()
+        q = open_questionnaire(s, program)
+        exit_screen = to_exit_screen(s, program, q.wid)
+        if how == "Exit button":
+            s.click(exit_screen, *EXIT_BUTTON)
+        elif how == "Alt+X":
+            s.key(exit_screen, "alt+x")
+        else:
+            s.close_box(exit_screen)
+        expect_ended(s, program, f"{how} on the exit screen")
+
+
+def case_second_instance(s):
+    """A second launch says "Application is already running" and ends."""
+    first = s.start_program()
+    q = open_questionnaire(s, first)
+    position = s.frame_rect(q.wid)
+    settings = s.read_settings()
+
+    second = s.start_program()
+    box = s.wait_screen(second, BOX, what="the second copy's message box")[BOX]
+    check(first.alive(), "the first copy ended when the second started")
+    check(s.screen(first) == {"questionnaire": q.wid},
+          f"the first copy's windows changed: {s.screen(first)}")
+    s.key(box, "Return")
+    second.expect_exit("the second copy after OK")
+    s.wait_screen(second, what="the second copy's box to go away")
+
+    # The first copy runs on, untouched: same window, same place, same setting.
+    check(first.alive(), "the first copy ended")
+    check(s.screen(first) == {"questionnaire": q.wid},
+          f"the first copy's windows changed: {s.screen(first)}")
+    check(s.frame_rect(q.wid) == position, "the first copy's window moved")
+    check(s.read_settings() == settings, "the second copy changed the stored setting")
+    s.expect_addresses([], "no address opened by the second copy")
+    # ... and still answers.
+    exit_screen = to_exit_screen(s, first, q.wid)
+    s.key(exit_screen, "alt+x")
+    expect_ended(s, first, "Alt+X on the first copy's exit screen")
+
+
+def case_start_after_kill(s):
+    """A copy killed with SIGKILL does not block the next start."""
+    killed = s.start_program()
+    open_questionnaire(s, killed)
+    os.kill(killed.pid, signal.SIGKILL)
+    killed.wait_exit("the killed copy to die")
+    s.wait_screen(killed, what="the killed copy's window to go")
+
+    program = s.start_program()
+    q = open_questionnaire(s, program)
+    check(s.screen() == {"questionnaire": q.wid},
+          f"unexpected windows at the start after the kill: {s.screen()}")
+    exit_screen = to_exit_screen(s, program, q.wid)
+    s.key(exit_screen, "alt+x")
+    expect_ended(s, program, "Alt+X on the exit screen")
+
+
+def case_links(s):
+    """Online Help, the banner and the exit screen's check box each open their
+    address exactly once."""
+    program = s.start_program()
+    q = open_questionnaire(s, program)
+
+    s.menu(program, q.wid, "alt+h", "o")
+    s.expect_addresses([harness.HELP_PAGE], "Help > Online Help")
+
+    # The banner, centred in the top band (Label61).
+    s.click(q.wid, 246, q.menu + 24)
+    s.expect_addresses([harness.HELP_PAGE, harness.HOME_PAGE], "a click on the banner")
+    check(s.screen(program) == {"questionnaire": q.wid}, "a link changed the windows")
+
+    exit_screen = to_exit_screen(s, program, q.wid)
+    s.click(exit_screen, *FORUM_CHECK_BOX)
+    s.expect_addresses([harness.HELP_PAGE, harness.HOME_PAGE, harness.HOME_PAGE],
+                       "a click on the exit screen's forum check box")
+    check(program.alive(), "the program ended after the check box")
+    check(s.screen(program) == {"exit screen": exit_screen},
+          f"the check box changed the windows: {s.screen(program)}")
+    s.key(exit_screen, "alt+x")
+    expect_ended(s, program, "Alt+X on the exit screen")
+
+
+# --- the stored reminder date --------------------------------------------------
+# Format of src/app/settingsstore.cpp: $XDG_CONFIG_HOME/ToevaneFree/ToevaneFree.conf,
+# section [Settings], key and value scrambled character by character; the
+# date as yyyy-MM-dd. Only the ASCII classes of the scrambling are needed here.
+
+ALNUM = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+PUNCT = " !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"
+
+
+def scramble(text):
+    out = []
+    for ch in text:
+        if ch in ALNUM:
+            out.append(ALNUM[(17 * ALNUM.index(ch) + 29) % 62])
+        elif ch in PUNCT:
+            out.append(PUNCT[(4 * PUNCT.index(ch) + 7) % 33])
+        else:
+            raise ValueError(f"cannot scramble {ch!r}")
+    return "".join(out)
+
+
+def unscramble(text):
+    out = []
+    for ch in text:
+        if ch in ALNUM:
+            out.append(ALNUM[(11 * (ALNUM.index(ch) - 29)) % 62])
+        elif ch in PUNCT:
+            out.append(PUNCT[(25 * (PUNCT.index(ch) - 7)) % 33])
+        else:
+            raise ValueError(f"cannot unscramble {ch!r}")
+    return "".join(out)
+
+
+def write_reminder_date(s, date):
+    os.makedirs(os.path.dirname(s.settings_file), exist_ok=True)
+    with open(s.settings_file, "w") as f:
+        f.write(f"[Settings]\n{scramble('Duration')}={scramble(date.isoformat())}\n")
+
+
+def stored_reminder_date(s):
+    text = (s.read_settings() or b"").decode()
+    prefix = scramble("Duration") + "="
+    for line in text.splitlines():
+        if line.startswith(prefix):
+            return unscramble(line[len(prefix):].strip())
+    return None
+
+
+def case_update_reminder(s):
+    """A stored date 15 days old: the question comes first; Yes opens the
+    download page, stores today and then shows the questionnaire."""
+    write_reminder_date(s, harness.days_ago(15))
+    program = s.start_program()
+    box = s.wait_screen(program, BOX, what="the update question before any window")[BOX]
+    s.key(box, "y")        # only a Yes/No box has a Yes
+    open_questionnaire(s, program)
+    s.expect_addresses([harness.DOWNLOAD_PAGE], "Yes to the update question")
+
+    today = harness.days_ago(0).isoformat()
+    check(stored_reminder_date(s) == today,
+          f"stored date {stored_reminder_date(s)!r}, expected today {today}")
+    raw = s.read_settings().decode()
+    check("Duration" not in raw and today not in raw,
+          f"the setting stands in plain text: {raw!r}")
+
+    q = Questionnaire(s, program, s.screen(program)["questionnaire"])
+    exit_screen = to_exit_screen(s, program, q.wid)
+    s.key(exit_screen, "alt+x")
+    expect_ended(s, program, "Alt+X on the exit screen")
+
+
+if __name__ == "__main__":
+    sys.exit(harness.run_case(sys.modules[__name__], sys.argv))
