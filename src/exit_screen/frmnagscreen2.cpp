@@ -4,10 +4,94 @@
 #include "app/icon.h"
 #include "app/look.h"
 #include "app/mainwindowbase.h"
+#include "app/messagebox.h"
+#include "app/platform.h"
 #include "app/shutdown.h"
+#include "exit_screen/modtellafriend.h"
+#include "exit_screen/multilinetextbox.h"
+#include "links/linklabel.h"
+#include "links/modhelp.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+using namespace toevane;
+
+namespace {
+
+constexpr QSize kClientSize { 741, 315 };
+
+// The window, left two thirds top to bottom, then the panel on the right.
+constexpr QRect kPicture1 { 24, 8, 36, 36 };
+constexpr QRect kLabel1 { 72, 16, 231, 29 };
+constexpr QRect kLabel2 { 8, 56, 465, 73 };
+constexpr QRect kCheck1 { 2, 136, 479, 37 };
+constexpr QRect kCmdClose { 400, 184, 83, 25 };
+constexpr QRect kFrame2 { 8, 216, 471, 97 };
+constexpr QRect kFrame6 { 488, 8, 249, 305 };
+
+// Inside Frame6. The link caption takes two lines at this width, so the
+// catalogue text above it ends a line higher.
+constexpr QRect kLabel3 { 8, 24, 233, 243 };
+constexpr QRect kLblGoToHome { 5, 269, 239, 28 };
+
+// Inside Frame2: names on the left, addresses on the right, the button
+// centred below. The message box lies below the frame's edge, out of sight
+// but in the tab order.
+constexpr QRect kTxtName { 6, 24, 225, 19 };
+constexpr QRect kTxtEmail { 240, 24, 225, 19 };
+constexpr QRect kTxtFriendName { 6, 48, 225, 19 };
+constexpr QRect kTxtFriendEmail { 240, 48, 225, 19 };
+constexpr QRect kCmdSubmit { 128, 72, 225, 19 };
+constexpr QRect kTxtMessage { 320, 240, 121, 33 };
+
+// Frames of the exit screen: filled dark blue, captions in white bold.
+QGroupBox *blueFrame(const char *name, const QString &caption, const QRect &geometry,
+                     QWidget *parent)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    frame->setFont(look::verdana(9.75, look::Weight::Bold));
+    look::setBackground(frame, look::kDarkBlue);
+    // Only the caption's role: the boxes and buttons inside keep black text.
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, look::kWhite);
+    frame->setPalette(palette);
+    return frame;
+}
+
+QLineEdit *textBox(const char *name, QStringView text, const QRect &geometry, QWidget *parent)
+{
+    auto *box = new QLineEdit(text.toString(), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setFont(look::sansSerif(8.25));
+    box->setCursorPosition(0);
+    return box;
+}
+
+// Placeholder boxes: a box whose text, trimmed, is its placeholder is cleared
+// when it gets the focus; a box left blank gets its placeholder back. The
+// box's own text is never trimmed.
+template<typename Box> void clearPlaceholder(Box *box, QStringView placeholder)
+{
+    if (modTellAFriend::trimBlanks(box->text()) == placeholder)
+        box->setText(QString());
+}
+
+template<typename Box> void restorePlaceholder(Box *box, QStringView placeholder)
+{
+    if (modTellAFriend::trimBlanks(box->text()).isEmpty())
+        box->setText(placeholder.toString());
+}
+
+} // namespace
 
 frmNagScreen2::frmNagScreen2(QWidget *parent)
     : QWidget(parent,
@@ -15,23 +99,195 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(toevane::programWindowTitle());
-    setWindowIcon(toevane::appIcon());
-    setFixedSize(741, 315);
-    toevane::look::setBackground(this, toevane::look::kWhite);
-    setFont(toevane::look::sansSerif(8.25));
+    // EndProgram closes it with every other window; nothing keeps it alive.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(programWindowTitle());
+    setWindowIcon(appIcon());
+    setFixedSize(kClientSize);
+    look::setBackground(this, look::kWhite);
+    setFont(look::sansSerif(8.25));
 
-    auto *cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(400, 184, 83, 25);
-    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
-    cmdClose->setFocus();
+    m_cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    m_cmdClose->setGeometry(kCmdClose);
+    m_cmdClose->setAutoDefault(true); // Enter on the focused button presses it
+    connect(m_cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+
+    // A check box drawn as a push button: each click that checks it opens the
+    // forum, and it is unchecked again at once.
+    m_check1 = new QPushButton(forumCheckCaption(), this);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    m_check1->setCheckable(true);
+    m_check1->setChecked(false);
+    m_check1->setGeometry(kCheck1);
+    m_check1->setFont(look::verdana(14.25));
+    m_check1->setCursor(Qt::PointingHandCursor);
+    look::setTextColor(m_check1, look::kLinkBlue);
+    connect(m_check1, &QPushButton::toggled, this, &frmNagScreen2::Check1_Click);
+
+    auto *picture1 = new QLabel(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setGeometry(kPicture1);
+    picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture1->setLineWidth(2);
+    picture1->setAlignment(Qt::AlignCenter);
+    picture1->setPixmap(appPixmap(32));
+
+    auto *label1 = new QLabel(programWindowTitle(), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(kLabel1);
+    label1->setFont(look::sansSerif(18));
+    label1->setTextFormat(Qt::PlainText);
+
+    m_label2 = new QLabel(promotionText(1), this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setGeometry(kLabel2);
+    m_label2->setFont(look::verdana(9.75, look::Weight::Bold));
+    look::setTextColor(m_label2, look::kBlack);
+    m_label2->setTextFormat(Qt::PlainText);
+    m_label2->setWordWrap(true);
+    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QGroupBox *frame2 = blueFrame("Frame2", QStringLiteral("Refer A Friend"), kFrame2, this);
+    buildReferralForm(frame2);
+
+    QGroupBox *frame6 =
+        blueFrame("Frame6", QStringLiteral("Download Starwell Softwares"), kFrame6, this);
+    auto *label3 = new QLabel(catalogueText(), frame6);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setGeometry(kLabel3);
+    label3->setFont(look::verdana(9));
+    look::setTextColor(label3, look::kWhite);
+    label3->setTextFormat(Qt::PlainText);
+    label3->setWordWrap(true);
+    label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Starwell Softwares"), frame6);
+    m_lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    m_lblGoToHome->setGeometry(kLblGoToHome);
+    m_lblGoToHome->setFont(look::verdana(9, look::Weight::Bold, look::Underline::Yes));
+    look::setTextColor(m_lblGoToHome, look::kYellow);
+    m_lblGoToHome->setWordWrap(true);
+    m_lblGoToHome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(m_lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+
+    // Tab order: Exit first, the forum check box, then the form.
+    setTabOrder(m_cmdClose, m_check1);
+    setTabOrder(m_check1, m_txtName);
+    setTabOrder(m_txtName, m_cmdSubmit);
+    setTabOrder(m_cmdSubmit, m_txtEmail);
+    setTabOrder(m_txtEmail, m_txtFriendEmail);
+    setTabOrder(m_txtFriendEmail, m_txtFriendName);
+    setTabOrder(m_txtFriendName, m_txtMessage);
+    m_cmdClose->setFocus();
 
     Form_Load();
 }
 
+void frmNagScreen2::buildReferralForm(QWidget *frame)
+{
+    m_txtName = textBox("txtName", modTellAFriend::kYourNamePlaceholder, kTxtName, frame);
+
+    m_cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), frame);
+    m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    m_cmdSubmit->setGeometry(kCmdSubmit);
+    m_cmdSubmit->setFont(look::verdana(8.25, look::Weight::Bold));
+    m_cmdSubmit->setAutoDefault(true);
+    connect(m_cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+
+    m_txtEmail = textBox("txtEmail", modTellAFriend::kYourEmailPlaceholder, kTxtEmail, frame);
+    m_txtFriendEmail =
+        textBox("txtFriendEmail", modTellAFriend::kFriendEmailPlaceholder, kTxtFriendEmail, frame);
+    m_txtFriendName =
+        textBox("txtFriendName", modTellAFriend::kFriendNamePlaceholder, kTxtFriendName, frame);
+
+    m_txtMessage = new MultiLineTextBox(frame);
+    m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    m_txtMessage->setGeometry(kTxtMessage);
+    m_txtMessage->setFont(look::sansSerif(8.25));
+    m_txtMessage->setText(modTellAFriend::kMessagePlaceholder.toString() + QStringLiteral("\r\n"));
+
+    for (QWidget *box :
+         { static_cast<QWidget *>(m_txtName), static_cast<QWidget *>(m_txtEmail),
+           static_cast<QWidget *>(m_txtFriendEmail), static_cast<QWidget *>(m_txtFriendName),
+           static_cast<QWidget *>(m_txtMessage) })
+        box->installEventFilter(this);
+}
+
+QString frmNagScreen2::promotionText(int k)
+{
+    const QString site = sites::forumAddress();
+    switch (k) {
+    case 0:
+        return QStringLiteral("Starwell Softwares like this one can be created and maintained only "
+                              "with your support. The best way to support Starwell Board is to "
+                              "visit %1 regularly and take part in its discussions and "
+                              "activities.")
+            .arg(site);
+    case 1:
+        return QStringLiteral("Please visit %1 regularly and support it by taking part in the "
+                              "discussions and other activities. These programs cannot be "
+                              "supported and maintained without you visiting the site regularly.")
+            .arg(site);
+    case 2:
+        return QStringLiteral("%1 is a FREE online discussion forum for all esoteric subjects. To "
+                              "help the site develop and maintain this program, please visit it "
+                              "regularly.")
+            .arg(site);
+    case 3:
+        return QStringLiteral("%1 needs your help! All you have to do is visit it regularly and "
+                              "take part in its various discussions and activities, to help "
+                              "maintain and develop more Starwell Softwares.")
+            .arg(site);
+    default:
+        return QString();
+    }
+}
+
+int frmNagScreen2::drawPromotionNumber()
+{
+    rng::seedFromClock();
+    const float x = rng::next();
+    return static_cast<int>(4 * x); // x < 1, so k is 0 to 3
+}
+
+QString frmNagScreen2::forumCheckCaption()
+{
+    return QStringLiteral("Click To Visit ") + sites::forumAddress();
+}
+
+QString frmNagScreen2::catalogueText()
+{
+    return QStringLiteral(
+               "If you have enjoyed this software you will surely be interested in our other "
+               "Starwell Softwares. From a single software, we have now grown to become the "
+               "world\u2019s largest resource of starwell softwares. Be it astrology, psychic, "
+               "tarot, numerology or occult, we have programs in all fields thus giving our users "
+               "a wide choice depending on their interests.") +
+        QString(61, u' ') +
+        QStringLiteral("All the programs in the Starwell Softwares suite are simple and easy to "
+                       "use. They are not only fun to use but also very informative. Try them "
+                       "out today and share your experience with your friends and family. ");
+}
+
 void frmNagScreen2::Form_Load()
 {
+    m_label2->setText(promotionText(drawPromotionNumber()));
+    // Kept above every other window by the WindowStaysOnTopHint given at
+    // construction; setting it later would hide the window.
+}
+
+void frmNagScreen2::Check1_Click()
+{
+    if (!m_check1->isChecked())
+        return; // also the notification raised by unchecking below
+    m_check1->setChecked(false);
+    modHelp::OpenHomePage();
+}
+
+void frmNagScreen2::lblGoToHome_Click()
+{
+    modHelp::OpenSoftwaresPage();
 }
 
 void frmNagScreen2::cmdClose_Click()
@@ -39,17 +295,147 @@ void frmNagScreen2::cmdClose_Click()
     modHelp::EndProgram();
 }
 
+void frmNagScreen2::Form_Unload()
+{
+    modHelp::EndProgram();
+}
+
 void frmNagScreen2::closeEvent(QCloseEvent *event)
 {
+    // Closing cannot be refused: the close box ends the program like Exit.
     event->accept();
-    modHelp::EndProgram();
+    Form_Unload();
 }
 
 void frmNagScreen2::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
-        toevane::centreOnScreen(this);
+        centreOnScreen(this);
     }
     QWidget::showEvent(event);
+}
+
+// The refer-a-friend form.
+
+void frmNagScreen2::cmdSubmit_Click()
+{
+    using namespace modTellAFriend;
+    strYourName = trimBlanks(m_txtName->text());
+    strYourEmail = trimBlanks(m_txtEmail->text());
+    strMessage = trimBlanks(m_txtMessage->text());
+    strFriendName = trimBlanks(m_txtFriendName->text());
+    strFriendEmail = trimBlanks(m_txtFriendEmail->text());
+
+    const auto refuse = [](const QString &message) { showMessage(message, QMessageBox::Critical); };
+    if (strYourEmail == strFriendEmail)
+        return refuse(QStringLiteral("Please Enter Distinct Email Addresses"));
+    if (!strYourEmail.contains(u'@') || !strFriendEmail.contains(u'@'))
+        return refuse(QStringLiteral("Please Enter Proper Email Address"));
+    if (!strYourEmail.contains(u'.') || !strFriendEmail.contains(u'.'))
+        return refuse(QStringLiteral("Please Enter Proper Email Address"));
+    TellAFriend();
+}
+
+void frmNagScreen2::txtName_GotFocus()
+{
+    clearPlaceholder(m_txtName, modTellAFriend::kYourNamePlaceholder);
+}
+void frmNagScreen2::txtEmail_GotFocus()
+{
+    clearPlaceholder(m_txtEmail, modTellAFriend::kYourEmailPlaceholder);
+}
+void frmNagScreen2::txtFriendName_GotFocus()
+{
+    clearPlaceholder(m_txtFriendName, modTellAFriend::kFriendNamePlaceholder);
+}
+void frmNagScreen2::txtFriendEmail_GotFocus()
+{
+    clearPlaceholder(m_txtFriendEmail, modTellAFriend::kFriendEmailPlaceholder);
+}
+void frmNagScreen2::txtMessage_GotFocus()
+{
+    clearPlaceholder(m_txtMessage, modTellAFriend::kMessagePlaceholder);
+}
+
+void frmNagScreen2::txtName_LostFocus()
+{
+    restorePlaceholder(m_txtName, modTellAFriend::kYourNamePlaceholder);
+}
+void frmNagScreen2::txtEmail_LostFocus()
+{
+    restorePlaceholder(m_txtEmail, modTellAFriend::kYourEmailPlaceholder);
+}
+void frmNagScreen2::txtFriendName_LostFocus()
+{
+    restorePlaceholder(m_txtFriendName, modTellAFriend::kFriendNamePlaceholder);
+}
+void frmNagScreen2::txtFriendEmail_LostFocus()
+{
+    restorePlaceholder(m_txtFriendEmail, modTellAFriend::kFriendEmailPlaceholder);
+}
+void frmNagScreen2::txtMessage_LostFocus()
+{
+    restorePlaceholder(m_txtMessage, modTellAFriend::kMessagePlaceholder);
+}
+
+bool frmNagScreen2::txtEmail_KeyPress(const QString &typed)
+{
+    return refuseSpace(m_txtEmail, typed);
+}
+
+bool frmNagScreen2::txtFriendEmail_KeyPress(const QString &typed)
+{
+    return refuseSpace(m_txtFriendEmail, typed);
+}
+
+bool frmNagScreen2::refuseSpace(QLineEdit *box, const QString &typed)
+{
+    if (!typed.contains(u' '))
+        return false;
+    showMessage(QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical);
+    // Back to the same box, in the window that the message box had left.
+    activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Focus moves within the window only: the window losing or regaining
+        // the activation (a message box, another program) or a context menu
+        // opening over the box is not the user leaving the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        const bool in = event->type() == QEvent::FocusIn;
+        if (watched == m_txtName)
+            in ? txtName_GotFocus() : txtName_LostFocus();
+        else if (watched == m_txtEmail)
+            in ? txtEmail_GotFocus() : txtEmail_LostFocus();
+        else if (watched == m_txtFriendName)
+            in ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
+        else if (watched == m_txtFriendEmail)
+            in ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
+        else if (watched == m_txtMessage)
+            in ? txtMessage_GotFocus() : txtMessage_LostFocus();
+        break;
+    }
+    case QEvent::KeyPress: {
+        // Typed characters only; text that arrives by pasting is not a key
+        // press and is accepted as it is.
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (watched == m_txtEmail && txtEmail_KeyPress(typed))
+            return true;
+        if (watched == m_txtFriendEmail && txtFriendEmail_KeyPress(typed))
+            return true;
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }

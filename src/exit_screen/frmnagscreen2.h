@@ -1,9 +1,18 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
-// The exit screen: shown when a main window closes, kept on top while open;
-// closing it ends the program.
+class LinkLabel;
+class MultiLineTextBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The exit screen: shown when a main window closes, kept on top while open.
+// It carries one of four promotional texts, chosen once when it is created,
+// links to the forum and to the catalogue of the maker's programs, and the
+// refer-a-friend form. Closing it ends the program.
 class frmNagScreen2 : public QWidget
 {
     Q_OBJECT
@@ -11,14 +20,59 @@ class frmNagScreen2 : public QWidget
 public:
     explicit frmNagScreen2(QWidget *parent = nullptr);
 
+    static constexpr int kPromotionCount = 4;
+    // Promotional text number k (0 to 3), naming the forum's address.
+    static QString promotionText(int k);
+    // Seeds the generator from the clock and draws a text number, each with
+    // probability one quarter.
+    static int drawPromotionNumber();
+    // The caption of the forum check box.
+    static QString forumCheckCaption();
+    // The catalogue text beside the form.
+    static QString catalogueText();
+
     void cmdClose_Click();
+    void Check1_Click();
+    void lblGoToHome_Click();
+
+    // The refer-a-friend form.
+    void cmdSubmit_Click();
+    void txtName_GotFocus();
+    void txtEmail_GotFocus();
+    void txtFriendName_GotFocus();
+    void txtFriendEmail_GotFocus();
+    void txtMessage_GotFocus();
+    void txtName_LostFocus();
+    void txtEmail_LostFocus();
+    void txtFriendName_LostFocus();
+    void txtFriendEmail_LostFocus();
+    void txtMessage_LostFocus();
+    // Returns true when the typed text was refused.
+    bool txtEmail_KeyPress(const QString &typed);
+    bool txtFriendEmail_KeyPress(const QString &typed);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildReferralForm(QWidget *frame);
     void Form_Load();
+    void Form_Unload();
+    bool refuseSpace(QLineEdit *box, const QString &typed);
+
+    QPushButton *m_cmdClose = nullptr;
+    QPushButton *m_check1 = nullptr;
+    QLabel *m_label2 = nullptr;
+    LinkLabel *m_lblGoToHome = nullptr;
+
+    QLineEdit *m_txtName = nullptr;
+    QLineEdit *m_txtEmail = nullptr;
+    QLineEdit *m_txtFriendEmail = nullptr;
+    QLineEdit *m_txtFriendName = nullptr;
+    MultiLineTextBox *m_txtMessage = nullptr;
+    QPushButton *m_cmdSubmit = nullptr;
 
     bool m_placed = false;
 };

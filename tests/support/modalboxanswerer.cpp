@@ -13,7 +13,7 @@ ModalBoxAnswerer::ModalBoxAnswerer(QList<QMessageBox::StandardButton> answers, i
 {
     connect(&m_timer, &QTimer::timeout, this, &ModalBoxAnswerer::poll);
     m_timer.start(10);
-    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(timeoutMs);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
         // A box that nobody could answer: close it so the test goes on.
         if (QWidget *modal = QApplication::activeModalWidget()) {
@@ -24,7 +24,7 @@ ModalBoxAnswerer::ModalBoxAnswerer(QList<QMessageBox::StandardButton> answers, i
                 modal->close();
         }
     });
-    m_deadline.start(timeoutMs);
+    m_deadline.start();
 }
 
 bool ModalBoxAnswerer::waitUntilAllAnswered(int timeoutMs)
@@ -34,10 +34,14 @@ bool ModalBoxAnswerer::waitUntilAllAnswered(int timeoutMs)
 
 void ModalBoxAnswerer::poll()
 {
+    // A box is marked once seen: the next box of the same call can live at
+    // the same address as the one before it.
+    static const char kSeen[] = "_modalBoxAnswererSeen";
     QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || modal == m_current || !modal->isVisible())
+    if (!modal || !modal->isVisible() || modal->property(kSeen).toBool())
         return;
-    m_current = modal;
+    modal->setProperty(kSeen, true);
+    m_deadline.start(); // each box gets the whole time
 
     Seen seen;
     seen.className = QString::fromLatin1(modal->metaObject()->className());

@@ -45,7 +45,6 @@ private:
     QList<Seen> m_seen;
     QTimer m_timer;
     QTimer m_deadline;
-    QWidget *m_current = nullptr;
     int m_unexpected = 0;
     bool m_timedOut = false;
 };

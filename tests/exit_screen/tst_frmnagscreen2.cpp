@@ -1,0 +1,302 @@
+// The exit screen: its look and texts, the promotional text chosen at load,
+// the forum check box, the catalogue link, the tab order and the ways of
+// closing it.
+
+#include "exitscreentesting.h"
+
+#include "app/platform.h"
+#include "links/linklabel.h"
+#include "links/modhelp.h"
+#include "support/modalboxanswerer.h"
+#include "support/recorders.h"
+#include "support/textfit.h"
+#include "support/windows.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTest>
+
+using namespace toevane;
+
+class TestExitScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void theWindowIsAFixedWhiteWindowKeptOnTopOfOthers();
+    void everyTextFitsItsControlAtNinetySixDpi_data();
+    void everyTextFitsItsControlAtNinetySixDpi();
+    void theCatalogueTextKeepsItsRunOfBlanksAndItsApostrophe();
+    void theMessageBoxLiesOutOfSightBelowTheFormButIsInTheTabOrder();
+    void theTabKeyWalksFromExitThroughTheCheckBoxAndTheForm();
+
+    void eachPromotionalTextNamesTheForumAndDiffersFromTheOthers();
+    void eachPromotionalTextIsDrawnAboutAQuarterOfTheTime();
+    void theLoadStepShowsTheTextThatTheClockSeededDrawPicks_data();
+    void theLoadStepShowsTheTextThatTheClockSeededDrawPicks();
+
+    void theForumCheckBoxOpensTheHomePageOncePerClickAndNeverStaysChecked_data();
+    void theForumCheckBoxOpensTheHomePageOncePerClickAndNeverStaysChecked();
+    void theCatalogueLinkOpensTheSoftwaresPage();
+
+    void closingTheExitScreenEndsTheProgramOnceLeavingNoWindow_data();
+    void closingTheExitScreenEndsTheProgramOnceLeavingNoWindow();
+
+private:
+    frmNagScreen2 *m_screen = nullptr;
+};
+
+void TestExitScreen::init()
+{
+    m_screen = exittest::openExitScreenByClosingAMainWindow();
+    QVERIFY(m_screen);
+}
+
+void TestExitScreen::cleanup()
+{
+    rng::resetClockSeedSource();
+    endProgramAndClearWindows();
+    QVERIFY(!shell::exitScreen());
+}
+
+void TestExitScreen::theWindowIsAFixedWhiteWindowKeptOnTopOfOthers()
+{
+    QCOMPARE(m_screen->windowTitle(), QStringLiteral("Toevane v1.10"));
+    QCOMPARE(m_screen->size(), QSize(741, 315));
+    QCOMPARE(m_screen->minimumSize(), m_screen->maximumSize());
+    const Qt::WindowFlags flags = m_screen->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!m_screen->windowIcon().isNull());
+    QCOMPARE(m_screen->palette().color(QPalette::Window), QColor(Qt::white));
+    const QPoint centre = m_screen->screen()->availableGeometry().center();
+    QVERIFY((m_screen->frameGeometry().center() - centre).manhattanLength() <= 2);
+}
+
+void TestExitScreen::everyTextFitsItsControlAtNinetySixDpi_data()
+{
+    QTest::addColumn<int>("k");
+    for (int k = 0; k < frmNagScreen2::kPromotionCount; ++k)
+        QTest::addRow("with promotional text %d", k) << k;
+}
+
+void TestExitScreen::everyTextFitsItsControlAtNinetySixDpi()
+{
+    QFETCH(int, k);
+    QCOMPARE(m_screen->logicalDpiY(), 96);
+    m_screen->findChild<QLabel *>(QStringLiteral("Label2"))
+        ->setText(frmNagScreen2::promotionText(k));
+    QStringList problems = textThatDoesNotFit(m_screen);
+
+    // Text boxes: their starting texts in one line, with QLineEdit's margins
+    // of 2 pixels beside and 1 above and below the text, inside the frame.
+    for (const QLineEdit *box : m_screen->findChildren<QLineEdit *>()) {
+        const QFontMetrics metrics(box->font());
+        const int frame = 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+        const QSize needed(metrics.horizontalAdvance(box->text()) + 4 + frame,
+                           metrics.height() + 2 + frame);
+        if (needed.width() > box->width() || needed.height() > box->height())
+            problems << box->objectName();
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+
+    // Every control lies inside its frame or window; only the message box is
+    // meant to be out of sight.
+    for (const QWidget *control : m_screen->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(m_screen->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        for (const QWidget *inner : control->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (inner->objectName() != u"txtMessage" && !inner->objectName().isEmpty())
+                QVERIFY2(control->rect().contains(inner->geometry()),
+                         qPrintable(inner->objectName()));
+        }
+    }
+}
+
+void TestExitScreen::theCatalogueTextKeepsItsRunOfBlanksAndItsApostrophe()
+{
+    const QString text = m_screen->findChild<QLabel *>(QStringLiteral("Label3"))->text();
+    const qsizetype run = text.indexOf(QString(61, u' '));
+    QVERIFY(run > 0);
+    QVERIFY(text.left(run).endsWith(QStringLiteral("depending on their interests.")));
+    QVERIFY(text.mid(run + 61).startsWith(QStringLiteral("All the programs")));
+    QVERIFY(!text.left(run).contains(QStringLiteral("  ")));
+    QVERIFY(!text.mid(run + 61).contains(QStringLiteral("  ")));
+    QVERIFY(text.contains(QStringLiteral("the world\u2019s largest")));
+    QVERIFY(text.endsWith(QStringLiteral("friends and family. ")));
+}
+
+void TestExitScreen::theMessageBoxLiesOutOfSightBelowTheFormButIsInTheTabOrder()
+{
+    auto *frame2 = m_screen->findChild<QGroupBox *>(QStringLiteral("Frame2"));
+    auto *message = frame2->findChild<QPlainTextEdit *>(QStringLiteral("txtMessage"));
+    QVERIFY(message);
+    QVERIFY(message->geometry().top() >= frame2->height());
+    QVERIFY(message->isEnabled());
+    QVERIFY(message->focusPolicy() & Qt::TabFocus);
+}
+
+void TestExitScreen::theTabKeyWalksFromExitThroughTheCheckBoxAndTheForm()
+{
+    const QStringList expected { "cmdClose",      "Check1",     "txtName",
+                                 "cmdSubmit",     "txtEmail",   "txtFriendEmail",
+                                 "txtFriendName", "txtMessage", "cmdClose" };
+    QCOMPARE(QApplication::focusWidget(), m_screen->findChild<QWidget *>("cmdClose"));
+    QStringList walked { QApplication::focusWidget()->objectName() };
+    for (int step = 1; step < expected.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget());
+        walked.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(walked, expected);
+}
+
+void TestExitScreen::eachPromotionalTextNamesTheForumAndDiffersFromTheOthers()
+{
+    QSet<QString> texts;
+    for (int k = 0; k < frmNagScreen2::kPromotionCount; ++k) {
+        const QString text = frmNagScreen2::promotionText(k);
+        QVERIFY2(text.contains(sites::forumAddress()), qPrintable(text));
+        texts.insert(text);
+    }
+    QCOMPARE(texts.size(), frmNagScreen2::kPromotionCount);
+    QVERIFY(frmNagScreen2::forumCheckCaption().contains(sites::forumAddress()));
+}
+
+void TestExitScreen::eachPromotionalTextIsDrawnAboutAQuarterOfTheTime()
+{
+    // One draw per run, each run seeded from a different clock reading. The
+    // seeds are fixed, so the counts are the same on every run of this test;
+    // 150 is more than five standard deviations of a fair quarter.
+    constexpr int kRuns = 4000;
+    std::array<int, frmNagScreen2::kPromotionCount> counts {};
+    for (quint64 seed = 1; seed <= kRuns; ++seed) {
+        rng::setClockSeedSource([seed] { return seed * 1000003u; });
+        const int k = frmNagScreen2::drawPromotionNumber();
+        QVERIFY(k >= 0 && k < frmNagScreen2::kPromotionCount);
+        ++counts[std::size_t(k)];
+    }
+    for (int k = 0; k < frmNagScreen2::kPromotionCount; ++k)
+        QVERIFY2(qAbs(counts[std::size_t(k)] - kRuns / 4) <= 150,
+                 qPrintable(QStringLiteral("text %1 drawn %2 times").arg(k).arg(counts[k])));
+}
+
+void TestExitScreen::theLoadStepShowsTheTextThatTheClockSeededDrawPicks_data()
+{
+    QTest::addColumn<int>("k");
+    for (int k = 0; k < frmNagScreen2::kPromotionCount; ++k)
+        QTest::addRow("text %d", k) << k;
+}
+
+void TestExitScreen::theLoadStepShowsTheTextThatTheClockSeededDrawPicks()
+{
+    QFETCH(int, k);
+    // A clock reading whose draw gives k.
+    quint64 seed = 0;
+    do {
+        ++seed;
+        rng::setClockSeedSource([seed] { return seed; });
+    } while (frmNagScreen2::drawPromotionNumber() != k && seed < 1000);
+
+    // Draw something else in between: the load step must seed afresh.
+    rng::seed(987654321);
+    rng::next();
+    endProgramAndClearWindows();
+    frmNagScreen2 *screen = exittest::openExitScreenByClosingAMainWindow();
+    QVERIFY(screen);
+    QCOMPARE(screen->findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+             frmNagScreen2::promotionText(k));
+}
+
+void TestExitScreen::theForumCheckBoxOpensTheHomePageOncePerClickAndNeverStaysChecked_data()
+{
+    QTest::addColumn<bool>("bySpaceBar");
+    QTest::newRow("mouse clicks") << false;
+    QTest::newRow("space bar on the focused box") << true;
+}
+
+void TestExitScreen::theForumCheckBoxOpensTheHomePageOncePerClickAndNeverStaysChecked()
+{
+    QFETCH(bool, bySpaceBar);
+    UrlRecorder browser;
+    auto *check1 = m_screen->findChild<QPushButton *>(QStringLiteral("Check1"));
+    QVERIFY(check1 && check1->isCheckable());
+    QVERIFY(!check1->isChecked());
+    QCOMPARE(check1->cursor().shape(), Qt::PointingHandCursor);
+    if (bySpaceBar) {
+        check1->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(check1->hasFocus());
+    }
+
+    for (int click = 1; click <= 3; ++click) {
+        if (bySpaceBar)
+            QTest::keyClick(check1, Qt::Key_Space);
+        else
+            QTest::mouseClick(check1, Qt::LeftButton);
+        QCOMPARE(browser.addresses(), QStringList(click, sites::forumAddress()));
+        QVERIFY(!check1->isChecked());
+    }
+    QVERIFY(m_screen->isVisible());
+}
+
+void TestExitScreen::theCatalogueLinkOpensTheSoftwaresPage()
+{
+    UrlRecorder browser;
+    auto *link = m_screen->findChild<LinkLabel *>(QStringLiteral("lblGoToHome"));
+    QVERIFY(link);
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(browser.addresses(), QStringList { sites::forumAddress() + "/starwellsoftwares" });
+    QVERIFY(m_screen->isVisible());
+}
+
+void TestExitScreen::closingTheExitScreenEndsTheProgramOnceLeavingNoWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    for (const char *how : { "Exit button", "close box", "Enter on the first control",
+                             "space bar on the first control", "Alt+X" })
+        QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+void TestExitScreen::closingTheExitScreenEndsTheProgramOnceLeavingNoWindow()
+{
+    QFETCH(QString, how);
+    // A hidden window of the program is closed too.
+    QPointer<frmMain> hidden = new frmMain;
+    QPointer<frmNagScreen2> screen = m_screen;
+    auto *cmdClose = m_screen->findChild<QPushButton *>(QStringLiteral("cmdClose"));
+    QCOMPARE(QApplication::focusWidget(), cmdClose);
+
+    ProcessEndRecorder end;
+    ModalBoxAnswerer noQuestions;
+    if (how == u"Exit button")
+        QTest::mouseClick(cmdClose, Qt::LeftButton);
+    else if (how == u"close box")
+        m_screen->close();
+    else if (how == u"Enter on the first control")
+        QTest::keyClick(cmdClose, Qt::Key_Return);
+    else if (how == u"space bar on the first control")
+        QTest::keyClick(cmdClose, Qt::Key_Space);
+    else
+        QTest::keyClick(m_screen, Qt::Key_X, Qt::AltModifier);
+
+    // Entered a second time from the screen's own close step, EndProgram
+    // still ends the process once.
+    QTRY_COMPARE(end.count(), 1);
+    QCOMPARE(visibleWindowCount(), 0);
+    QTRY_VERIFY(!screen && !hidden);
+    QVERIFY(!shell::exitScreen());
+    QVERIFY(noQuestions.seen().isEmpty());
+    QCOMPARE(end.count(), 1);
+}
+
+QTEST_MAIN(TestExitScreen)
+#include "tst_frmnagscreen2.moc"
