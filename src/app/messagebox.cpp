@@ -3,6 +3,7 @@
 #include "app/apptext.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace toevane {
 
@@ -20,6 +21,27 @@ QWidget *windowOnTop()
     return nullptr;
 }
 
+// A question that offers only Yes and No must be answered with one of them:
+// Esc and the close box, which QMessageBox would take as No, do nothing.
+class RequireAnswer : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(event)->matches(QKeySequence::Cancel))
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::Icon icon,
@@ -31,6 +53,9 @@ QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::Icon i
     box.setTextFormat(Qt::PlainText);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    RequireAnswer requireAnswer;
+    if (!buttons.testAnyFlags(QMessageBox::Ok | QMessageBox::Cancel))
+        box.installEventFilter(&requireAnswer);
     const int result = box.exec();
     // exec() returns the standard button; -1 or 0 when the box was dismissed
     // by other means, which for a box with one button means that button.

@@ -15,10 +15,13 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <limits>
 
 using namespace toevane;
 
@@ -72,6 +75,7 @@ QLineEdit *textBox(const char *name, QStringView text, const QRect &geometry, QW
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
     box->setFont(look::sansSerif(8.25));
+    box->setMaxLength(std::numeric_limits<int>::max()); // no limit of its own
     box->setCursorPosition(0);
     return box;
 }
@@ -428,6 +432,15 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
         // Typed characters only; text that arrives by pasting is not a key
         // press and is accepted as it is.
         const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (watched == m_txtEmail && txtEmail_KeyPress(typed))
+            return true;
+        if (watched == m_txtFriendEmail && txtFriendEmail_KeyPress(typed))
+            return true;
+        break;
+    }
+    case QEvent::InputMethod: {
+        // Text that an input method commits is typed too.
+        const QString typed = static_cast<QInputMethodEvent *>(event)->commitString();
         if (watched == m_txtEmail && txtEmail_KeyPress(typed))
             return true;
         if (watched == m_txtFriendEmail && txtFriendEmail_KeyPress(typed))

@@ -8,6 +8,7 @@
 #include "questionnaire/catalogue.h"
 #include "questionnaire/reading.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -147,8 +148,19 @@ void frmMain::Form_Load()
 
 void frmMain::ShowPage(int page)
 {
-    if (page >= 0 && page < m_pages->count())
-        m_pages->setCurrentIndex(page);
+    if (page < 0 || page >= m_pages->count())
+        return;
+    // Focus that was on the page being covered would otherwise fall to the
+    // first answer of the new page, where Enter means Exit; it goes to the
+    // new page's Next button instead.
+    const QWidget *focus = QApplication::focusWidget();
+    const bool focusOnPages = focus && m_pages->isAncestorOf(focus);
+    m_pages->setCurrentIndex(page);
+    if (focusOnPages) {
+        if (auto *next = m_pages->currentWidget()->findChild<QPushButton *>(
+                QStringLiteral("cmdNext_%1").arg(page)))
+            next->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 int frmMain::currentPage() const

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace toevane;
 
@@ -73,6 +74,9 @@ private Q_SLOTS:
     void windowKeysCloseTheWindow_data();
     void windowKeysCloseTheWindow();
     void enterOnAFocusedNextButtonPressesNext();
+    void focusFollowsThePageToItsNextButton_data();
+    void focusFollowsThePageToItsNextButton();
+    void escAndCloseBoxDoNotAnswerTheToeShapeQuestion();
     void repeatedAnalyzeMakesOneResultsWindow();
     void backOnPageOneRepeatedlyStaysOnPageZero();
 
@@ -274,6 +278,57 @@ void FrmMainTest::enterOnAFocusedNextButtonPressesNext()
     QTest::keyClick(next, Qt::Key_Return);
     QCOMPARE(m_window->currentPage(), 1);
     QVERIFY(m_window->isVisible());
+}
+
+void FrmMainTest::focusFollowsThePageToItsNextButton_data()
+{
+    QTest::addColumn<bool>("back");
+    QTest::newRow("after Next") << false;
+    QTest::newRow("after Back") << true;
+}
+
+void FrmMainTest::focusFollowsThePageToItsNextButton()
+{
+    // Enter right after a page change must not land on an answer, where it
+    // would close the window and lose the answers.
+    QFETCH(bool, back);
+    walkTo(*m_window, 2);
+    m_window->option(2, 0)->setChecked(true);
+    QPushButton *pressed = back ? backButton(*m_window, 2) : nextButton(*m_window, 2);
+    pressed->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), pressed);
+    QTest::keyClick(pressed, Qt::Key_Space);
+    const int page = back ? 1 : 3;
+    QCOMPARE(m_window->currentPage(), page);
+    QCOMPARE(QApplication::focusWidget(), nextButton(*m_window, page));
+
+    // Page 1 is answered, page 3 is not.
+    ModalBoxAnswerer answerer({ QMessageBox::Ok });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->currentPage(), back ? 2 : 3);
+    QCOMPARE(answerer.seen().size(), back ? 0 : 1);
+}
+
+void FrmMainTest::escAndCloseBoxDoNotAnswerTheToeShapeQuestion()
+{
+    walkTo(*m_window, catalogue::kToeShapePage);
+    bool stayedOpen = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        poll.stop();
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->close();
+        stayedOpen = box->isVisible();
+        box->button(QMessageBox::Yes)->click();
+    });
+    poll.start(10);
+    clickNext(*m_window, catalogue::kToeShapePage);
+    QVERIFY(stayedOpen);
+    QCOMPARE(m_window->currentPage(), catalogue::kToeShapePage);
 }
 
 void FrmMainTest::repeatedAnalyzeMakesOneResultsWindow()
