@@ -1,0 +1,283 @@
+// The two places where text from outside enters the program, fed with the
+// committed seed inputs (fuzz/corpus/<target>/) and with a bounded number of
+// random mutations of them drawn from a fixed seed, so that every run checks
+// the same inputs. The properties are in fuzz/properties.h; fuzz/run runs the
+// same checks under libFuzzer, coverage-guided and for longer.
+//
+// TOEVANE_FUZZ_RUNS overrides the number of mutated inputs per target.
+// TOEVANE_FUZZ_SEED overrides the seed of the mutations.
+
+#include "properties.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace toevane;
+
+namespace {
+
+using Check = std::function<QString(QByteArrayView)>;
+
+QList<QByteArray> corpus(const QString &target)
+{
+    QList<QByteArray> inputs;
+    const QDir folder(QStringLiteral(TOEVANE_FUZZ_CORPUS) + u'/' + target);
+    const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            inputs.append(file.readAll());
+    }
+    return inputs;
+}
+
+// One random change of the kinds a coverage-guided fuzzer makes: bytes
+// flipped, set, inserted, removed or repeated, a token of the format put in,
+// or a piece of another input spliced in.
+void mutate(QByteArray &input, const QList<QByteArray> &tokens, const QList<QByteArray> &pool,
+            QRandomGenerator &random)
+{
+    const auto at = [&](qsizetype extra) {
+        return qsizetype(random.bounded(quint32(input.size() + extra)));
+    };
+    switch (random.bounded(7)) {
+    case 0:
+        if (!input.isEmpty())
+            input[at(0)] ^= char(1u << random.bounded(8));
+        break;
+    case 1:
+        if (!input.isEmpty())
+            input[at(0)] = char(random.bounded(256));
+        break;
+    case 2: {
+        QByteArray bytes;
+        for (quint32 n = 1 + random.bounded(8); n > 0; --n)
+            bytes.append(char(random.bounded(256)));
+        input.insert(at(1), bytes);
+        break;
+    }
+    case 3:
+        if (!input.isEmpty()) {
+            const qsizetype from = at(0);
+            input.remove(from, 1 + qsizetype(random.bounded(quint32(input.size() - from))));
+        }
+        break;
+    case 4:
+        if (!input.isEmpty()) {
+            const qsizetype from = at(0);
+            const qsizetype length =
+                1 + qsizetype(random.bounded(quint32(qMin<qsizetype>(input.size() - from, 64))));
+            input.insert(at(1), input.mid(from, length));
+        }
+        break;
+    case 5:
+        input.insert(at(1), tokens[random.bounded(quint32(tokens.size()))]);
+        break;
+    default: {
+        const QByteArray &other = pool[random.bounded(quint32(pool.size()))];
+        if (!other.isEmpty()) {
+            const qsizetype from = random.bounded(quint32(other.size()));
+            input.insert(at(1), other.mid(from, random.bounded(quint32(other.size() - from + 1))));
+        }
+        break;
+    }
+    }
+    constexpr qsizetype kMaxInput = 4096;
+    if (input.size() > kMaxInput)
+        input.truncate(kMaxInput);
+}
+
+int mutationCount(int fallback)
+{
+    bool ok = false;
+    const int wanted = qEnvironmentVariableIntValue("TOEVANE_FUZZ_RUNS", &ok);
+    return ok && wanted >= 0 ? wanted : fallback;
+}
+
+quint32 mutationSeed()
+{
+    bool ok = false;
+    const int wanted = qEnvironmentVariableIntValue("TOEVANE_FUZZ_SEED", &ok);
+    return ok ? quint32(wanted) : 20240611u;
+}
+
+QList<QByteArray> referralTokens()
+{
+    return { QByteArray(1, '\0'),
+             "&",
+             "=",
+             "#",
+             "?",
+             "+",
+             "%",
+             "%2",
+             "%00",
+             "%E9",
+             " ",
+             "  ",
+             "\r\n",
+             "\r",
+             "\n",
+             "\t",
+             "@",
+             ".",
+             "taf1=",
+             "&taf6=",
+             "http://",
+             "/",
+             ":",
+             ";",
+             "\"",
+             "'",
+             "<",
+             ">",
+             "\\",
+             "\xc3\xa9",
+             "\xe4\xb8\xad",
+             "\xf0\x9f\x98\x80",
+             "\xef\xbb\xbf",
+             "\xff",
+             "\xc3",
+             "\xed\xa0\x80",
+             "\xe2\x80\xae",
+             "\x7f" };
+}
+
+QList<QByteArray> storeTokens()
+{
+    return { "[Settings]\n",
+             "[General]\n",
+             "\n",
+             "\r\n",
+             "=",
+             "\"",
+             "\\",
+             "\\x",
+             "\\u",
+             "\\0",
+             "@Variant(",
+             "@ByteArray(",
+             "@Invalid()",
+             ")",
+             ";",
+             "#",
+             "%",
+             "[",
+             "]",
+             "/",
+             ",",
+             " ",
+             "\t",
+             QByteArray(1, '\0'),
+             "\xef\xbb\xbf",
+             "\xff\xfe",
+             "\xc3\xa9",
+             "0",
+             "9",
+             "-",
+             QByteArray(settings::storedKey(u"Duration").toLatin1()) + '=',
+             settings::scramble(u"2024-03-01").toUtf8(),
+             settings::scramble(u"-").toUtf8() };
+}
+
+} // namespace
+
+class FuzzTargetsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void everyInputKeepsTheTargetsPromise_data();
+    void everyInputKeepsTheTargetsPromise();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_storeHome;
+};
+
+void FuzzTargetsTest::initTestCase()
+{
+    m_storeHome = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_storeHome->isValid());
+}
+
+void FuzzTargetsTest::cleanupTestCase()
+{
+    m_storeHome.reset();
+}
+
+void FuzzTargetsTest::everyInputKeepsTheTargetsPromise_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("mutations");
+    QTest::newRow("referral address from the five boxes") << QStringLiteral("referral") << 4000;
+    QTest::newRow("reminder date from the settings file") << QStringLiteral("reminder") << 1500;
+}
+
+void FuzzTargetsTest::everyInputKeepsTheTargetsPromise()
+{
+    QFETCH(QString, target);
+    QFETCH(int, mutations);
+
+    const QDate today(2024, 3, 1);
+    const QString storeHome = m_storeHome->path();
+    const bool referral = target == QLatin1String("referral");
+    const Check check = referral
+        ? Check([](QByteArrayView input) { return fuzz::checkReferral(input); })
+        : Check([&](QByteArrayView input) {
+              return fuzz::checkStoredReminder(input, storeHome, today);
+          });
+    const QList<QByteArray> tokens = referral ? referralTokens() : storeTokens();
+
+    // Damaged files make QSettings warn about the values it cannot load,
+    // once per file; those warnings are expected here and only counted.
+    static int dropped = 0;
+    dropped = 0;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &) {
+            if (type == QtWarningMsg)
+                ++dropped;
+        });
+    const auto restore = qScopeGuard([previous] {
+        qInstallMessageHandler(previous);
+        if (dropped)
+            qInfo("%d warnings from Qt about the inputs were dropped", dropped);
+    });
+
+    const QList<QByteArray> seeds = corpus(target);
+    QVERIFY2(seeds.size() >= 5, qPrintable(QStringLiteral("no seed inputs for %1").arg(target)));
+
+    const auto verify = [&](const QByteArray &input, const QString &origin) {
+        const QString failure = check(input);
+        if (failure.isEmpty())
+            return true;
+        QTest::qFail(qPrintable(QStringLiteral("%1 (%2: input \"%3\")")
+                                    .arg(failure, origin, fuzz::describeBytes(input))),
+                     __FILE__, __LINE__);
+        return false;
+    };
+
+    for (qsizetype i = 0; i < seeds.size(); ++i) {
+        if (!verify(seeds[i], QStringLiteral("seed %1").arg(i)))
+            return;
+    }
+    QRandomGenerator random(mutationSeed());
+    const int count = mutationCount(mutations);
+    for (int n = 0; n < count; ++n) {
+        QByteArray input = seeds[random.bounded(quint32(seeds.size()))];
+        for (quint32 changes = 1 + random.bounded(6); changes > 0; --changes)
+            mutate(input, tokens, seeds, random);
+        if (!verify(input, QStringLiteral("mutation %1").arg(n)))
+            return;
+    }
+}
+
+QTEST_MAIN(FuzzTargetsTest)
+#include "tst_fuzztargets.moc"
