@@ -14,12 +14,26 @@ namespace {
 
 QPointer<frmNagScreen2> g_exitScreen;
 bool g_ending = false;
+bool g_switching = false;
+
+// Marks a switch between the two main windows for as long as it runs.
+class Switching
+{
+public:
+    Switching() { g_switching = true; }
+    ~Switching() { g_switching = false; }
+    Switching(const Switching &) = delete;
+    Switching &operator=(const Switching &) = delete;
+};
 
 void showExitScreen()
 {
     if (!g_exitScreen)
         g_exitScreen = new frmNagScreen2; // its load step runs here, once per run
-    g_exitScreen->show();
+    // A switch hides the exit screen again before it returns; mapping it for
+    // that moment would only flash a window that stays on top.
+    if (!g_switching)
+        g_exitScreen->show();
 }
 
 void hideExitScreen()
@@ -42,6 +56,7 @@ void Form_Unload(QWidget *mainWindow)
 void switchToResults(frmMain *questionnaire, frmDisplay *results)
 {
     // Each step goes on whatever the previous one did.
+    const Switching switching;
     if (questionnaire)
         questionnaire->close();
     hideExitScreen();
@@ -51,6 +66,7 @@ void switchToResults(frmMain *questionnaire, frmDisplay *results)
 
 void switchToQuestionnaire(frmDisplay *results)
 {
+    const Switching switching;
     if (results)
         results->close();
     (new frmMain)->show();

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void keysOfTheResultsWindow_data();
     void keysOfTheResultsWindow();
     void fileMenuHoldsBackAndExit();
+    void switchesNeverMapTheExitScreen();
 };
 
 void FrmDisplayTest::cleanup()
@@ -171,6 +172,44 @@ void FrmDisplayTest::fileMenuHoldsBackAndExit()
     QCOMPARE(
         items,
         (QStringList { QStringLiteral("mnuFileBack=&Back"), QStringLiteral("mnuExit=E&xit") }));
+}
+
+void FrmDisplayTest::switchesNeverMapTheExitScreen()
+{
+    // The exit screen comes into being at the first switch but is shown
+    // only by an exit: a switch must not flash it on screen.
+    frmDisplay *results = readingWith(0);
+    QVERIFY(results);
+    frmNagScreen2 *exitScreen = shell::exitScreen();
+    QVERIFY(exitScreen);
+    QVERIFY(!exitScreen->isVisible());
+
+    int shown = 0;
+    struct ShowCounter : QObject
+    {
+        int *count;
+        explicit ShowCounter(int *c)
+            : count(c)
+        {
+        }
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            *count += event->type() == QEvent::Show;
+            return false;
+        }
+    } counter(&shown);
+    exitScreen->installEventFilter(&counter);
+
+    results->cmdBack_Click();
+    QCOMPARE(visibleWindows<frmMain>().size(), 1);
+    results = answerAndFinish(*visibleWindows<frmMain>().first(), { 1, 1, 1, 1, 1, 1, 1, 1 });
+    QVERIFY(results);
+    QCOMPARE(shown, 0);
+    ProcessEndRecorder ends;
+    results->cmdExit_Click();
+    QCOMPARE(shown, 1);
+    QCOMPARE(shell::exitScreen(), exitScreen);
+    exitScreen->removeEventFilter(&counter);
 }
 
 QTEST_MAIN(FrmDisplayTest)
