@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
     if (!toevane::ensureDisplay())
         return 1;
     QApplication app(argc, argv);
-    toevane::configureApplication(app);
+    toevane::configureApplication();
     if (!toevane::startUp())
         return 0;
     return app.exec();

@@ -40,7 +40,7 @@ void MainWindowBase::fixWindowSize()
 void MainWindowBase::closeEvent(QCloseEvent *event)
 {
     // Closing never asks and cannot be cancelled.
-    shell::Form_Unload(this);
+    shell::Form_Unload();
     event->accept();
 }
 

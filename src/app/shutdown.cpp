@@ -44,9 +44,8 @@ void hideExitScreen()
 
 } // namespace
 
-void Form_Unload(QWidget *mainWindow)
+void Form_Unload()
 {
-    Q_UNUSED(mainWindow);
     // While the program ends, a main window closing must not bring the exit
     // screen back.
     if (!g_ending)
@@ -76,11 +75,6 @@ void switchToQuestionnaire(frmDisplay *results)
 frmNagScreen2 *exitScreen()
 {
     return g_exitScreen;
-}
-
-bool isEnding()
-{
-    return g_ending;
 }
 
 } // namespace toevane::shell

@@ -1,6 +1,5 @@
 #pragma once
 
-class QWidget;
 class frmDisplay;
 class frmMain;
 class frmNagScreen2;
@@ -11,7 +10,7 @@ namespace toevane::shell {
 
 // The close step of both main windows: shows the exit screen (creating it at
 // its first showing) and lets the main window go. Never cancels.
-void Form_Unload(QWidget *mainWindow);
+void Form_Unload();
 
 // Questionnaire to results: close the questionnaire, hide the exit screen
 // that its close step showed, show the results window.
@@ -22,9 +21,6 @@ void switchToQuestionnaire(frmDisplay *results);
 
 // The exit screen if it has been created in this run, else null.
 frmNagScreen2 *exitScreen();
-
-// True while EndProgram is closing the program's windows.
-bool isEnding();
 
 } // namespace toevane::shell
 

@@ -34,7 +34,7 @@ bool ensureDisplay()
     return false;
 }
 
-void configureApplication(QApplication &app)
+void configureApplication()
 {
     QApplication::setApplicationName(QString::fromLatin1(appinfo::kExecutableName));
     QApplication::setApplicationVersion(QString::fromLatin1(appinfo::kVersion));
@@ -46,7 +46,6 @@ void configureApplication(QApplication &app)
     // every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(appIcon());
-    Q_UNUSED(app);
 }
 
 frmMain *startUp()

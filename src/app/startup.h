@@ -1,6 +1,5 @@
 #pragma once
 
-class QApplication;
 class frmMain;
 
 namespace toevane {
@@ -10,7 +9,7 @@ namespace toevane {
 bool ensureDisplay();
 
 // Application-wide settings: names, icon, style, desktop file name.
-void configureApplication(QApplication &app);
+void configureApplication();
 
 // The start sequence: single-instance guard, seeding, update reminder, the
 // questionnaire window and the choice of its promotional label. Returns the

@@ -162,7 +162,7 @@ bool showAndHideTheExitScreen(int)
     frmMain *questionnaire = theQuestionnaire();
     if (!questionnaire)
         return false;
-    shell::Form_Unload(questionnaire);
+    shell::Form_Unload();
     frmNagScreen2 *exitScreen = shell::exitScreen();
     if (!exitScreen || !exitScreen->isVisible())
         return false;
