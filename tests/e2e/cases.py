@@ -7,6 +7,7 @@ CTest registers every function named case_* below as the test e2e_<name>.
 
 import os
 import signal
+import subprocess
 import sys
 
 import harness
@@ -314,51 +315,22 @@ def case_links(s):
 
 
 # --- the stored reminder date --------------------------------------------------
-# Format of src/app/settingsstore.cpp: $XDG_CONFIG_HOME/ToevaneFree/ToevaneFree.conf,
-# section [Settings], key and value scrambled character by character; the
-# date as yyyy-MM-dd. Only the ASCII classes of the scrambling are needed here.
+# Written and read through a small tool built from the program's own settings
+# store (tests/e2e/settingstool.cpp), in the session's XDG_CONFIG_HOME.
 
-ALNUM = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
-PUNCT = " !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"
-
-
-def scramble(text):
-    out = []
-    for ch in text:
-        if ch in ALNUM:
-            out.append(ALNUM[(17 * ALNUM.index(ch) + 29) % 62])
-        elif ch in PUNCT:
-            out.append(PUNCT[(4 * PUNCT.index(ch) + 7) % 33])
-        else:
-            raise ValueError(f"cannot scramble {ch!r}")
-    return "".join(out)
-
-
-def unscramble(text):
-    out = []
-    for ch in text:
-        if ch in ALNUM:
-            out.append(ALNUM[(11 * (ALNUM.index(ch) - 29)) % 62])
-        elif ch in PUNCT:
-            out.append(PUNCT[(25 * (PUNCT.index(ch) - 7)) % 33])
-        else:
-            raise ValueError(f"cannot unscramble {ch!r}")
-    return "".join(out)
+def settings_tool(s, *args):
+    done = subprocess.run([os.environ["TOEVANE_SETTINGS_TOOL"], *args], env=s._env(),
+                          capture_output=True, text=True, timeout=30)
+    check(done.returncode == 0, f"toevane-settings {' '.join(args)}: {done.stderr.strip()}")
+    return done.stdout.strip()
 
 
 def write_reminder_date(s, date):
-    os.makedirs(os.path.dirname(s.settings_file), exist_ok=True)
-    with open(s.settings_file, "w") as f:
-        f.write(f"[Settings]\n{scramble('Duration')}={scramble(date.isoformat())}\n")
+    settings_tool(s, "write", date.isoformat())
 
 
 def stored_reminder_date(s):
-    text = (s.read_settings() or b"").decode()
-    prefix = scramble("Duration") + "="
-    for line in text.splitlines():
-        if line.startswith(prefix):
-            return unscramble(line[len(prefix):].strip())
-    return None
+    return settings_tool(s, "read") or None
 
 
 def case_update_reminder(s):
