@@ -1,6 +1,7 @@
 #include "app/look.h"
 
 #include <QHash>
+#include <QPushButton>
 #include <QWidget>
 
 namespace toevane::look {
@@ -65,6 +66,18 @@ void setButtonColor(QWidget *widget, const QColor &color)
     palette.setColor(QPalette::Button, color);
     palette.setColor(QPalette::ButtonText, kBlack);
     widget->setPalette(palette);
+}
+
+QPushButton *greyButton(const QString &objectName, const QString &caption, const QRect &geometry,
+                        QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    button->setFont(verdana(8.25, Weight::Bold));
+    button->setAutoDefault(true);
+    setButtonColor(button, kLightGrey);
+    return button;
 }
 
 } // namespace toevane::look

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 
+class QPushButton;
+class QRect;
 class QWidget;
 
 // The program's colours and fonts. Fonts are built once and shared.
@@ -36,5 +38,10 @@ void setTextColor(QWidget *widget, const QColor &color);
 void setBackground(QWidget *widget, const QColor &color);
 // Face colour of a push button or a check box drawn as one.
 void setButtonColor(QWidget *widget, const QColor &color);
+
+// The main windows' light grey push button with a bold caption; Enter on it
+// while it has the focus presses it.
+QPushButton *greyButton(const QString &objectName, const QString &caption, const QRect &geometry,
+                        QWidget *parent);
 
 } // namespace toevane::look

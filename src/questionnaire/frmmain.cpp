@@ -54,18 +54,6 @@ QGroupBox *band(const char *name, const QRect &geometry, QWidget *parent)
     return box;
 }
 
-QPushButton *greyButton(const QString &name, const QString &caption, const QRect &geometry,
-                        QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFont(look::verdana(8.25, look::Weight::Bold));
-    button->setAutoDefault(true); // Enter on a focused button presses it
-    look::setButtonColor(button, look::kLightGrey);
-    return button;
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
@@ -77,7 +65,8 @@ frmMain::frmMain(QWidget *parent)
     QWidget *root = client();
 
     QGroupBox *frame5 = band("Frame5", kBottomBand, root);
-    m_cmdExit = greyButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), kExitButton, frame5);
+    m_cmdExit =
+        look::greyButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), kExitButton, frame5);
     connect(m_cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     setExitButton(m_cmdExit);
     m_lblCobrand = promo::createCoBrandLabel(frame5);
@@ -130,12 +119,12 @@ QWidget *frmMain::buildPage(int page)
         m_options[std::size_t(page)][std::size_t(answer)] = option;
     }
 
-    auto *next = greyButton(QStringLiteral("cmdNext_%1").arg(page), question.nextCaption(),
-                            kNextButton, frame);
+    auto *next = look::greyButton(QStringLiteral("cmdNext_%1").arg(page), question.nextCaption(),
+                                  kNextButton, frame);
     connect(next, &QPushButton::clicked, this, [this, page] { cmdNext_Click(page); });
     if (question.hasBack()) {
-        auto *back = greyButton(QStringLiteral("cmdBack_%1").arg(page), QStringLiteral("&Back"),
-                                kBackButton, frame);
+        auto *back = look::greyButton(QStringLiteral("cmdBack_%1").arg(page),
+                                      QStringLiteral("&Back"), kBackButton, frame);
         connect(back, &QPushButton::clicked, this, [this, page] { cmdBack_Click(page); });
     }
     return frame;

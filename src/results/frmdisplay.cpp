@@ -38,18 +38,6 @@ QString notSelectedText()
     return QStringLiteral("You are not selected this type of Toe.");
 }
 
-QPushButton *greyButton(const char *name, const QString &caption, const QRect &geometry,
-                        QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->setFont(look::verdana(8.25, look::Weight::Bold));
-    button->setAutoDefault(true);
-    look::setButtonColor(button, look::kLightGrey);
-    return button;
-}
-
 } // namespace
 
 frmDisplay::frmDisplay(QWidget *parent)
@@ -82,8 +70,10 @@ frmDisplay::frmDisplay(QWidget *parent)
     m_lblFullBrand->setGeometry(kPromoBox);
     m_lblCobrand->setGeometry(kPromoBox);
     m_lblCobrand->raise(); // co-branding in front in this window
-    m_cmdExit = greyButton("cmdExit", QStringLiteral("&Exit"), kExitButton, frame5);
-    m_cmdBack = greyButton("cmdBack", QStringLiteral("&Back"), kBackButton, frame5);
+    m_cmdExit =
+        look::greyButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), kExitButton, frame5);
+    m_cmdBack =
+        look::greyButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), kBackButton, frame5);
     connect(m_cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(m_cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
     setExitButton(m_cmdExit);

@@ -1,4 +1,5 @@
 #include "app/settingsstore.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,20 +32,6 @@ bool isOneScalar(const QString &text)
 {
     const QList<uint> scalars = text.toUcs4();
     return scalars.size() == 1 && !QChar::isSurrogate(scalars[0]) && scalars[0] <= 0x10FFFF;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 } // namespace
@@ -246,12 +233,12 @@ void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten()
     if (obstacle == "folder") {
         QVERIFY(QDir().mkpath(path));
     } else if (obstacle == "file") {
-        writeFile(QFileInfo(path).absolutePath(), "not a folder");
+        QVERIFY(writeFileBytes(QFileInfo(path).absolutePath(), "not a folder"));
     } else if (obstacle == "mode000") {
         // Never read by this process before, as at a real start.
-        writeFile(path,
-                  "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + "=" +
-                      settings::scramble(u"kept").toLatin1() + "\n");
+        QVERIFY(writeFileBytes(path,
+                               "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + "=" +
+                                   settings::scramble(u"kept").toLatin1() + "\n"));
         QVERIFY(QFile::setPermissions(path, QFile::Permissions()));
     } else {
         QVERIFY(settings::write("Settings", "Duration", "kept"));
@@ -272,7 +259,8 @@ void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten()
 void tst_SettingsStore::writeRepairsAFileWithUnparsableLines()
 {
     const QByteArray scrambledKey = settings::storedKey(u"Duration").toLatin1();
-    writeFile(settings::fileName(), "[Settings]\n" + scrambledKey + "=old\n[Broken\nno equals\n");
+    QVERIFY(writeFileBytes(settings::fileName(),
+                           "[Settings]\n" + scrambledKey + "=old\n[Broken\nno equals\n"));
     QVERIFY(settings::write("Settings", "Duration", "new"));
     QCOMPARE(settings::read("Settings", "Duration"), QString("new"));
     QVERIFY(!fileBytes(settings::fileName()).contains("Broken"));

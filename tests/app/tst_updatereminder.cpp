@@ -4,6 +4,7 @@
 #include "app/updatereminder.h"
 #include "links/modhelp.h"
 #include "questionnaire/frmmain.h"
+#include "support/files.h"
 #include "support/modalboxanswerer.h"
 
 #include <QAbstractButton>
@@ -51,16 +52,7 @@ bool storeDate(const QString &text)
 
 QByteArray fileBytes()
 {
-    QFile file(settings::fileName());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFileBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+    return ::fileBytes(settings::fileName());
 }
 
 } // namespace
@@ -351,9 +343,9 @@ void tst_UpdateReminder::unreadableStoredValueIsReplacedWithTodayWithoutAQuestio
     if (valueLine.isEmpty())
         QVERIFY(storeDate(scrambled));
     else
-        writeFileBytes(settings::fileName(),
-                       "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + valueLine +
-                           "\n");
+        QVERIFY(writeFileBytes(settings::fileName(),
+                               "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() +
+                                   valueLine + "\n"));
     PageRecorder pages;
     ModalBoxAnswerer answerer;
 
@@ -475,12 +467,12 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage()
     if (obstacle == "folder") {
         QVERIFY(QDir().mkpath(path));
     } else if (obstacle == "file") {
-        writeFileBytes(QFileInfo(path).absolutePath(), "not a folder");
+        QVERIFY(writeFileBytes(QFileInfo(path).absolutePath(), "not a folder"));
     } else {
         // Written behind the store's back, as a previous run would have.
-        writeFileBytes(path,
-                       "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + "=" +
-                           settings::scramble(u"2024-01-01").toLatin1() + "\n");
+        QVERIFY(writeFileBytes(path,
+                               "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + "=" +
+                                   settings::scramble(u"2024-01-01").toLatin1() + "\n"));
         if (obstacle == "immutable" && QProcess::execute("chattr", { "+i", path }) != 0)
             QSKIP("chattr +i is not available here");
         m_immutable = obstacle == "immutable";
