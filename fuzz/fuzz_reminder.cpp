@@ -1,24 +1,28 @@
 // libFuzzer entry for the stored reminder date: the input is the whole
-// settings file (see properties.h). Runs with an offscreen application, as
-// the program reads the file with its application in place.
+// settings file (see properties.h). Runs with an application object in
+// place, as the program reads the file.
 //
 //     fuzz_reminder -max_total_time=60 fuzz/corpus/reminder
 
 #include "properties.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-QTemporaryDir *g_storeHome = nullptr;
+// Removed when the run ends, unless it ends in a crash.
+QTemporaryDir &storeHome()
+{
+    static QTemporaryDir dir;
+    return dir;
 }
+} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     // Damaged files make QSettings warn on every input.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
         if (type == QtFatalMsg) {
@@ -26,9 +30,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
             std::abort();
         }
     });
-    static QApplication app(*argc, *argv);
-    g_storeHome = new QTemporaryDir;
-    if (!g_storeHome->isValid()) {
+    static QCoreApplication app(*argc, *argv);
+    if (!storeHome().isValid()) {
         std::fputs("fuzz_reminder: no temporary folder\n", stderr);
         std::abort();
     }
@@ -38,7 +41,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString failure = toevane::fuzz::checkStoredReminder(
-        QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), g_storeHome->path(),
+        QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), storeHome().path(),
         QDate(2024, 3, 1));
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "fuzz_reminder: %s\n", qPrintable(failure));

@@ -6,21 +6,22 @@
 // libFuzzer programs in this folder. Each check returns an empty text when
 // the input passes, else a description of what went wrong.
 
+#include "app/reminder.h"
 #include "app/settingsstore.h"
-#include "app/updatereminder.h"
-#include "exit_screen/modtellafriend.h"
-#include "links/modhelp.h"
+#include "exit_screen/referral.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
-#include <QSettings>
+#include <QScopeGuard>
 #include <QString>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 
 namespace toevane::fuzz {
@@ -129,10 +130,10 @@ inline QString checkReferral(QByteArrayView input)
 
 // --- Stored reminder date ----------------------------------------------------
 //
-// Input: the bytes of the settings file. The check works in the folder that
-// QSettings::setPath(NativeFormat, UserScope, folder) made the store's home;
-// every call uses a fresh subfolder of it, so that QSettings' cache of files
-// it has read cannot stand in for the new bytes.
+// Input: the bytes of the settings file. Every call moves the store into a
+// new subfolder of storeHome (through the configuration folder: HOME in Qt's
+// test mode, else XDG_CONFIG_HOME), so that QSettings' cache of files it has
+// read cannot stand in for the new bytes.
 //
 // Property: reading the stored date ends; the reminder decides to wait or
 // to ask only for a text that is a real "yyyy-MM-dd" date (checked here with
@@ -146,8 +147,18 @@ inline QString checkStoredReminder(QByteArrayView fileBytes, const QString &stor
 {
     static int round = 0;
     const QString folder = storeHome + u'/' + QString::number(round++);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(folder));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder + QStringLiteral("/config")));
+    const auto cleanUp = qScopeGuard([&] {
+        QDir(folder).removeRecursively();
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", configHome);
+    });
     const QString path = settings::fileName();
+    if (!path.startsWith(folder + u'/'))
+        return QStringLiteral("the store did not move into %1: %2").arg(folder, path);
     QDir().mkpath(QFileInfo(path).absolutePath());
     {
         QFile file(path);
@@ -155,7 +166,6 @@ inline QString checkStoredReminder(QByteArrayView fileBytes, const QString &stor
             return QStringLiteral("cannot prepare %1").arg(path);
         file.write(fileBytes.data(), fileBytes.size());
     }
-    const auto cleanUp = qScopeGuard([&folder] { QDir(folder).removeRecursively(); });
 
     const QString section = reminder::kSection.toString();
     const QString key = reminder::kKey.toString();

@@ -1,3 +1,4 @@
+#include "app/shell.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -8,7 +9,8 @@ int main(int argc, char *argv[])
         return 1;
     QApplication app(argc, argv);
     toevane::configureApplication();
-    if (!toevane::startUp())
+    toevane::Shell shell;
+    if (!shell.start())
         return 0;
     return app.exec();
 }

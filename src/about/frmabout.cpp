@@ -1,9 +1,10 @@
 #include "about/frmabout.h"
 
-#include "app/apptext.h"
-#include "app/icon.h"
-#include "app/look.h"
-#include "app/mainwindowbase.h"
+#include "common/apptext.h"
+#include "common/icon.h"
+#include "common/look.h"
+#include "common/mainwindowbase.h"
+#include "links/addresses.h"
 #include "links/linklabel.h"
 #include "links/modhelp.h"
 

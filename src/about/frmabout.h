@@ -25,14 +25,14 @@ public:
     // "Click here to visit " and the forum's address.
     static QString homePageCaption();
 
-    void cmdOK_Click();
-    void lblHomePage_Click();
-    void Label5_Click();
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void Label5_Click();
+
     QPushButton *m_cmdOK = nullptr;
 };

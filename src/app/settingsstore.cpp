@@ -1,10 +1,15 @@
 #include "app/settingsstore.h"
 
-#include "appinfo.h"
+#include "common/appinfo.h"
 
+#include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 
+#include <cerrno>
 #include <string_view>
+
+#include <sys/stat.h>
 
 namespace toevane::settings {
 
@@ -119,9 +124,22 @@ QString applicationName()
     return QString::fromLatin1(appinfo::kExecutableName);
 }
 
-void useOwnFileOnly(QSettings &store)
+// What stands at the file's path, looked at without opening it.
+enum class FileState {
+    Absent, // nothing: reads find no value, a write creates a regular file
+    Regular, // a regular file, or a link to one
+    Foreign, // anything else: a FIFO, a device, a folder, a dangling link
+};
+
+FileState fileState(const QString &path)
 {
-    store.setFallbacksEnabled(false);
+    const QByteArray native = QFile::encodeName(path);
+    struct stat status;
+    if (::lstat(native.constData(), &status) != 0)
+        return errno == ENOENT ? FileState::Absent : FileState::Foreign;
+    if (S_ISLNK(status.st_mode) && ::stat(native.constData(), &status) != 0)
+        return FileState::Foreign; // a link to nothing: writing would create its target
+    return S_ISREG(status.st_mode) ? FileState::Regular : FileState::Foreign;
 }
 
 QString settingPath(const QString &section, const QString &key)
@@ -162,16 +180,22 @@ QString storedKey(QStringView key)
 
 QString fileName()
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, applicationName(),
-                    applicationName());
-    return store.fileName();
+    // Where QSettings(NativeFormat, UserScope, name, name) keeps it, found
+    // without making one: a QSettings reads its file as soon as it exists.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty())
+        return {};
+    return folder + u'/' + applicationName() + u'/' + applicationName() + QStringLiteral(".conf");
 }
 
 QString read(const QString &section, const QString &key)
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, applicationName(),
-                    applicationName());
-    useOwnFileOnly(store);
+    // Reading a FIFO would wait for a writer for ever: only a regular file is
+    // read.
+    const QString file = fileName();
+    if (file.isEmpty() || fileState(file) == FileState::Foreign)
+        return {};
+    QSettings store(file, QSettings::NativeFormat);
     // An unreadable file reports AccessError and holds no keys: the value then
     // reads as absent, like on the first run.
     return unscramble(store.value(settingPath(section, key)).toString());
@@ -179,6 +203,11 @@ QString read(const QString &section, const QString &key)
 
 bool write(const QString &section, const QString &key, const QString &value)
 {
+    // QSettings replaces whatever stands at the path (or where a link leads)
+    // with a new file: only a regular file, or none, is the program's own.
+    const QString file = fileName();
+    if (file.isEmpty() || fileState(file) == FileState::Foreign)
+        return false;
     const QString path = settingPath(section, key);
     QVariant before;
     bool written = false;
@@ -188,9 +217,7 @@ bool write(const QString &section, const QString &key, const QString &value)
     // written once more through a fresh object: by then it is clean if the
     // first write went through, and still broken (or unwritable) otherwise.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, applicationName(),
-                        applicationName());
-        useOwnFileOnly(store);
+        QSettings store(file, QSettings::NativeFormat);
         if (attempt == 0)
             before = store.value(path);
         store.setValue(path, scramble(value));
@@ -204,9 +231,7 @@ bool write(const QString &section, const QString &key, const QString &value)
         // per-process cache of the file, where the next read would find it.
         // Put back what stood there before, so that reads keep telling what
         // the file holds.
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, applicationName(),
-                        applicationName());
-        useOwnFileOnly(store);
+        QSettings store(file, QSettings::NativeFormat);
         if (before.isValid())
             store.setValue(path, before);
         else

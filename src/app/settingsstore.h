@@ -7,12 +7,15 @@
 //
 // It lives in the user's configuration folder as
 //     $XDG_CONFIG_HOME/ToevaneFree/ToevaneFree.conf   (normally ~/.config/...)
-// that is QSettings(NativeFormat, UserScope, "ToevaneFree", "ToevaneFree"):
+// the file of QSettings(NativeFormat, UserScope, "ToevaneFree", "ToevaneFree"):
 // the executable's name serves as both organisation and application, so the
-// program's file sits in a folder of its own. Tests move it with
-// XDG_CONFIG_HOME or QSettings::setPath(NativeFormat, UserScope, folder).
-// System-wide and organisation-wide fallback files are never consulted: the
-// values belong to this user alone.
+// program's file sits in a folder of its own. Only this file is read, no
+// system-wide fallback: the values belong to this user alone. Qt's test mode
+// (QStandardPaths::setTestModeEnabled) moves it under ~/.qttest/config.
+//
+// Only a regular file (or a link to one) is read or written: when anything
+// else stands at the path (a FIFO, a device, a folder, a dangling link) the
+// store reads as empty and refuses to write, and leaves it alone.
 //
 // Key names and values stand in the file only in scrambled form (see
 // scramble()); the section name stands as it is.

@@ -1,6 +1,6 @@
 #include "app/singleinstance.h"
 
-#include "appinfo.h"
+#include "common/appinfo.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -17,8 +17,6 @@ namespace toevane {
 
 namespace {
 
-SingleInstanceGuard *g_applicationGuard = nullptr;
-
 // A lock file younger than this whose owner cannot be read may still be in
 // the middle of being written by a copy that starts at the same moment.
 constexpr qint64 kFreshLockMs = 1000;
@@ -34,8 +32,6 @@ SingleInstanceGuard::SingleInstanceGuard(QString lockPath)
 SingleInstanceGuard::~SingleInstanceGuard()
 {
     release();
-    if (g_applicationGuard == this)
-        g_applicationGuard = nullptr;
 }
 
 QString SingleInstanceGuard::defaultLockPath()
@@ -96,17 +92,6 @@ void SingleInstanceGuard::release()
 {
     if (m_lock && m_lock->isLocked())
         m_lock->unlock();
-}
-
-void SingleInstanceGuard::setApplicationGuard(SingleInstanceGuard *guard)
-{
-    g_applicationGuard = guard;
-}
-
-void SingleInstanceGuard::releaseApplicationGuard()
-{
-    if (g_applicationGuard)
-        g_applicationGuard->release();
 }
 
 } // namespace toevane

@@ -31,11 +31,6 @@ public:
     // folder when there is no usable runtime folder.
     static QString defaultLockPath();
 
-    // The guard that start-up acquired for the program; released by the
-    // process end so that no lock file outlives a clean exit.
-    static void setApplicationGuard(SingleInstanceGuard *guard);
-    static void releaseApplicationGuard();
-
 private:
     bool ownerlessLockIsStale() const;
 

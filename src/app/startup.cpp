@@ -1,22 +1,13 @@
 #include "app/startup.h"
 
-#include "app/icon.h"
-#include "app/messagebox.h"
-#include "app/platform.h"
-#include "app/shutdown.h"
-#include "app/singleinstance.h"
-#include "app/updatereminder.h"
-#include "appinfo.h"
-#include "links/linklabel.h"
-#include "questionnaire/frmmain.h"
+#include "common/appinfo.h"
+#include "common/icon.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
-
-short intCoBrandRandomNumber = 0;
 
 namespace toevane {
 
@@ -48,32 +39,4 @@ void configureApplication()
     QApplication::setWindowIcon(appIcon());
 }
 
-frmMain *startUp()
-{
-    static SingleInstanceGuard guard;
-    if (!guard.acquire()) {
-        showMessage(QStringLiteral("Application is already running"), QMessageBox::Information);
-        modHelp::EndProgram();
-        return nullptr;
-    }
-    SingleInstanceGuard::setApplicationGuard(&guard);
-
-    rng::seedFromClock();
-    modHelp::UpdateReminder();
-
-    auto *questionnaire = new frmMain;
-    questionnaire->show();
-    CoBrand_Randomize(*questionnaire);
-    return questionnaire;
-}
-
 } // namespace toevane
-
-void CoBrand_Randomize(frmMain &questionnaire)
-{
-    intCoBrandRandomNumber = static_cast<short>(toevane::rng::next() * 6) + 1;
-    if (intCoBrandRandomNumber % 2 == 1)
-        questionnaire.coBrandLabel()->raise();
-    else
-        questionnaire.fullBrandLabel()->raise();
-}

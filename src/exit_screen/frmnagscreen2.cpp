@@ -1,14 +1,14 @@
 #include "exit_screen/frmnagscreen2.h"
 
-#include "app/apptext.h"
-#include "app/icon.h"
-#include "app/look.h"
-#include "app/mainwindowbase.h"
-#include "app/messagebox.h"
-#include "app/platform.h"
-#include "app/shutdown.h"
+#include "common/apptext.h"
+#include "common/icon.h"
+#include "common/look.h"
+#include "common/mainwindowbase.h"
+#include "common/messagebox.h"
+#include "common/platform.h"
 #include "exit_screen/modtellafriend.h"
 #include "exit_screen/multilinetextbox.h"
+#include "links/addresses.h"
 #include "links/linklabel.h"
 #include "links/modhelp.h"
 
@@ -97,13 +97,15 @@ template<typename Box> void restorePlaceholder(Box *box, QStringView placeholder
 
 } // namespace
 
-frmNagScreen2::frmNagScreen2(QWidget *parent)
+frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    , m_random(random)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    // EndProgram closes it with every other window; nothing keeps it alive.
+    // The end routine closes it with every other window; nothing keeps it
+    // alive.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(programWindowTitle());
     setWindowIcon(appIcon());
@@ -248,10 +250,10 @@ QString frmNagScreen2::promotionText(int k)
     }
 }
 
-int frmNagScreen2::drawPromotionNumber()
+int frmNagScreen2::drawPromotionNumber(Random &random)
 {
-    rng::seedFromClock();
-    const float x = rng::next();
+    random.seedFromClock();
+    const float x = random.next();
     return static_cast<int>(4 * x); // x < 1, so k is 0 to 3
 }
 
@@ -276,7 +278,7 @@ QString frmNagScreen2::catalogueText()
 
 void frmNagScreen2::Form_Load()
 {
-    m_label2->setText(promotionText(drawPromotionNumber()));
+    m_label2->setText(promotionText(drawPromotionNumber(m_random)));
     // Kept above every other window by the WindowStaysOnTopHint given at
     // construction; setting it later would hide the window.
 }
@@ -296,12 +298,12 @@ void frmNagScreen2::lblGoToHome_Click()
 
 void frmNagScreen2::cmdClose_Click()
 {
-    modHelp::EndProgram();
+    Q_EMIT endRequested();
 }
 
 void frmNagScreen2::Form_Unload()
 {
-    modHelp::EndProgram();
+    Q_EMIT endRequested();
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent *event)
@@ -325,20 +327,15 @@ void frmNagScreen2::showEvent(QShowEvent *event)
 void frmNagScreen2::cmdSubmit_Click()
 {
     using namespace modTellAFriend;
-    strYourName = trimBlanks(m_txtName->text());
-    strYourEmail = trimBlanks(m_txtEmail->text());
-    strMessage = trimBlanks(m_txtMessage->text());
-    strFriendName = trimBlanks(m_txtFriendName->text());
-    strFriendEmail = trimBlanks(m_txtFriendEmail->text());
-
-    const auto refuse = [](const QString &message) { showMessage(message, QMessageBox::Critical); };
-    if (strYourEmail == strFriendEmail)
-        return refuse(QStringLiteral("Please Enter Distinct Email Addresses"));
-    if (!strYourEmail.contains(u'@') || !strFriendEmail.contains(u'@'))
-        return refuse(QStringLiteral("Please Enter Proper Email Address"));
-    if (!strYourEmail.contains(u'.') || !strFriendEmail.contains(u'.'))
-        return refuse(QStringLiteral("Please Enter Proper Email Address"));
-    TellAFriend();
+    // Kept after the submission and overwritten by the next.
+    m_referral = { trimBlanks(m_txtName->text()), trimBlanks(m_txtEmail->text()),
+                   trimBlanks(m_txtMessage->text()), trimBlanks(m_txtFriendName->text()),
+                   trimBlanks(m_txtFriendEmail->text()) };
+    if (const QString refusal = addressRefusal(m_referral); !refusal.isEmpty()) {
+        showMessage(refusal, QMessageBox::Critical);
+        return;
+    }
+    TellAFriend(m_referral);
 }
 
 void frmNagScreen2::txtName_GotFocus()

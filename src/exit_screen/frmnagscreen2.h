@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exit_screen/referral.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -9,28 +11,47 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace toevane {
+class Random;
+}
+
 // The exit screen: shown when a main window closes, kept on top while open.
 // It carries one of four promotional texts, chosen once when it is created,
 // links to the forum and to the catalogue of the maker's programs, and the
-// refer-a-friend form. Closing it ends the program.
+// refer-a-friend form. Closing it asks for the end of the program.
 class frmNagScreen2 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmNagScreen2(QWidget *parent = nullptr);
+    // Draws its promotional text with the given generator, which must outlive
+    // the window.
+    explicit frmNagScreen2(toevane::Random &random, QWidget *parent = nullptr);
 
     static constexpr int kPromotionCount = 4;
     // Promotional text number k (0 to 3), naming the forum's address.
     static QString promotionText(int k);
-    // Seeds the generator from the clock and draws a text number, each with
+    // Seeds the generator from its clock and draws a text number, each with
     // probability one quarter.
-    static int drawPromotionNumber();
+    static int drawPromotionNumber(toevane::Random &random);
     // The caption of the forum check box.
     static QString forumCheckCaption();
     // The catalogue text beside the form.
     static QString catalogueText();
 
+    // The entries of the last submission, trimmed.
+    const modTellAFriend::Referral &referral() const { return m_referral; }
+
+Q_SIGNALS:
+    // Exit or the close box: the program is to end.
+    void endRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     void cmdClose_Click();
     void Check1_Click();
     void lblGoToHome_Click();
@@ -51,12 +72,6 @@ public:
     bool txtEmail_KeyPress(const QString &typed);
     bool txtFriendEmail_KeyPress(const QString &typed);
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     void buildReferralForm(QWidget *frame);
     void Form_Load();
     void Form_Unload();
@@ -74,5 +89,7 @@ private:
     MultiLineTextBox *m_txtMessage = nullptr;
     QPushButton *m_cmdSubmit = nullptr;
 
+    toevane::Random &m_random;
+    modTellAFriend::Referral m_referral;
     bool m_placed = false;
 };

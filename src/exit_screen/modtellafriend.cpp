@@ -1,91 +1,17 @@
 #include "exit_screen/modtellafriend.h"
 
-#include "app/messagebox.h"
+#include "common/messagebox.h"
 #include "links/modhelp.h"
-
-#include <QUrl>
-
-#include <utility>
 
 namespace modTellAFriend {
 
-namespace {
-
-// Percent-encodes a query value as UTF-8: only RFC 3986's unreserved
-// characters, and those listed in keep, stay as they are.
-QString encodeValue(const QString &value, const QByteArray &keep = {})
+void TellAFriend(const Referral &referral)
 {
-    return QString::fromLatin1(QUrl::toPercentEncoding(value, keep));
-}
-
-void refuse(const QString &message)
-{
-    toevane::showMessage(message, QMessageBox::Critical);
-}
-
-} // namespace
-
-QString trimBlanks(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin).toString();
-}
-
-bool isMissing(QStringView entry, QStringView placeholder)
-{
-    const QString trimmed = trimBlanks(entry);
-    return trimmed.isEmpty() || trimmed == placeholder;
-}
-
-QString referralPageAddress()
-{
-    return toevane::sites::forumAddress() + QStringLiteral("/swsf-refer-a-friend.php");
-}
-
-QString productPageAddress()
-{
-    return toevane::sites::forumAddress() + QStringLiteral("/toevane-free/");
-}
-
-QString composeReferralAddress(const Referral &referral)
-{
-    // The product page is the program's own address: its ":" and "/" may
-    // stand unencoded in a query and are kept readable.
-    const std::pair<QLatin1StringView, QString> pieces[] = {
-        { QLatin1StringView("?taf1="), encodeValue(referral.yourName) },
-        { QLatin1StringView("&taf2="), encodeValue(referral.yourEmail) },
-        { QLatin1StringView("&taf3="), encodeValue(referral.message) },
-        { QLatin1StringView("&taf4="), encodeValue(referral.friendName) },
-        { QLatin1StringView("&taf5="), encodeValue(referral.friendEmail) },
-        { QLatin1StringView("&taf6="), encodeValue(productPageAddress(), QByteArrayLiteral(":/")) },
-    };
-    QString address = referralPageAddress();
-    for (const auto &[key, value] : pieces)
-        address += key + value;
-    return address;
-}
-
-void TellAFriend()
-{
-    if (isMissing(strYourName, kYourNamePlaceholder))
-        return refuse(QStringLiteral("Please Enter Your Name"));
-    if (isMissing(strYourEmail, kYourEmailPlaceholder))
-        return refuse(QStringLiteral("Please Enter Your Email"));
-    if (isMissing(strMessage, kMessagePlaceholder))
-        return refuse(QStringLiteral("Please Enter Your Message"));
-    if (isMissing(strFriendName, kFriendNamePlaceholder))
-        return refuse(QStringLiteral("Please Enter Your Friend's Name"));
-    if (isMissing(strFriendEmail, kFriendEmailPlaceholder))
-        return refuse(QStringLiteral("Please Enter Your Friend's Email"));
-
-    strTellAFriendURL = composeReferralAddress(
-        { strYourName, strYourEmail, strMessage, strFriendName, strFriendEmail });
-    modHelp::OpenLink(strTellAFriendURL);
+    if (const QString refusal = missingEntryRefusal(referral); !refusal.isEmpty()) {
+        toevane::showMessage(refusal, QMessageBox::Critical);
+        return;
+    }
+    modHelp::OpenLink(composeReferralAddress(referral));
 }
 
 } // namespace modTellAFriend

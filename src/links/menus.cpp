@@ -1,6 +1,5 @@
 #include "links/menus.h"
 
-#include "about/frmabout.h"
 #include "links/modhelp.h"
 
 #include <QMainWindow>
@@ -52,11 +51,6 @@ void mnuUpdate_Click()
     modHelp::OpenDownloadPage();
 }
 
-void mnuAbout_Click()
-{
-    frmAbout::showModal();
-}
-
 void mnuDonate_Click()
 {
     modHelp::OpenDonatePage();
@@ -93,7 +87,7 @@ MainMenuActions buildMainMenuBar(QMainWindow *window, MainWindowKind kind)
                     : QStringLiteral("Check for Software &Update"),
             &mnuUpdate_Click);
     addSeparator(help, results ? "mnuFileSep2" : "mnuHelp2");
-    addItem(help, "mnuAbout", QStringLiteral("&About Software"), &mnuAbout_Click);
+    actions.about = addItem(help, "mnuAbout", QStringLiteral("&About Software"));
 
     addItem(bar, "mnuDonate", QStringLiteral("&Donate"), &mnuDonate_Click);
     QAction *makeMoney = addItem(bar, "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"),

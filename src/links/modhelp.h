@@ -19,24 +19,3 @@ void OpenFullBrandPage();
 void OpenCoBrandPage();
 
 } // namespace modHelp
-
-namespace toevane::sites {
-
-// The forum site's host name as set for this build, e.g. for the banner.
-QString forumHost();
-
-// "http://" + forum host, no trailing slash: what the banner, the About
-// window and the exit screen show.
-QString forumAddress();
-// "http://" + help host.
-QString helpAddress();
-
-QString helpPageAddress();
-QString downloadPageAddress();
-QString homePageAddress();
-QString softwaresPageAddress();
-QString donatePageAddress();
-QString fullBrandPageAddress();
-QString coBrandPageAddress();
-
-} // namespace toevane::sites

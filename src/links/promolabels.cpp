@@ -1,6 +1,7 @@
 #include "links/promolabels.h"
 
-#include "app/look.h"
+#include "common/look.h"
+#include "links/addresses.h"
 #include "links/linklabel.h"
 #include "links/modhelp.h"
 

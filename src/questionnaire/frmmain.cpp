@@ -1,7 +1,7 @@
 #include "questionnaire/frmmain.h"
 
-#include "app/look.h"
-#include "app/messagebox.h"
+#include "common/look.h"
+#include "common/messagebox.h"
 #include "links/linklabel.h"
 #include "links/menus.h"
 #include "links/promolabels.h"
@@ -61,6 +61,7 @@ frmMain::frmMain(QWidget *parent)
 {
     const MainMenuActions menus = buildMainMenuBar(this, MainWindowKind::Questionnaire);
     connect(menus.exit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(menus.about, &QAction::triggered, this, &frmMain::aboutRequested);
 
     QWidget *root = client();
 
@@ -186,7 +187,7 @@ void frmMain::cmdNext_Click(int index)
     if (index < 0 || index >= catalogue::kQuestionCount || m_finished)
         return;
     if (!pageAnswered(index)) {
-        if (index == catalogue::kToeShapePage) {
+        if (!catalogue::question(index).answerRequired) {
             const auto answer = showMessage(QStringLiteral("Do you want to select this option ?"),
                                             QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No,
                                             QMessageBox::Yes);
@@ -201,7 +202,8 @@ void frmMain::cmdNext_Click(int index)
         ShowPage(index + 1);
     else {
         m_finished = true; // a repeated Analyze must not make a second reading
-        FinishQuestionnaire(*this);
+        Q_EMIT finished(ComposeReading(
+            [this](int page, int answer) { return isAnswerSelected(page, answer); }));
     }
 }
 

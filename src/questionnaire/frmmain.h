@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/mainwindowbase.h"
+#include "common/mainwindowbase.h"
+#include "questionnaire/reading.h"
 
 #include <array>
 
@@ -11,7 +12,8 @@ class QRadioButton;
 class QStackedWidget;
 
 // The questionnaire window: eight stacked question pages, one in front, with
-// Next and Back between them; the last page's Next hands the answers on.
+// Next and Back between them; the last page's Next reports the Reading that
+// the answers make.
 class frmMain : public toevane::MainWindowBase
 {
     Q_OBJECT
@@ -29,12 +31,16 @@ public:
     LinkLabel *coBrandLabel() const { return m_lblCobrand; }
     LinkLabel *fullBrandLabel() const { return m_lblFullBrand; }
 
+Q_SIGNALS:
+    // A valid last page was confirmed: the Reading of the eight pages. Sent
+    // once per window.
+    void finished(const toevane::Reading &reading);
+
+private:
     void cmdNext_Click(int index);
     void cmdBack_Click(int index);
     void cmdExit_Click();
     void mnuExit_Click();
-
-private:
     void Form_Load();
     QWidget *buildPage(int page);
     bool pageAnswered(int page) const;

@@ -1,11 +1,5 @@
 #include "questionnaire/reading.h"
 
-#include "app/shutdown.h"
-#include "questionnaire/frmmain.h"
-#include "results/frmdisplay.h"
-
-#include <QLabel>
-
 using namespace toevane;
 
 Reading ComposeReading(const std::function<bool(int page, int answer)> &isSelected)
@@ -25,27 +19,4 @@ Reading ComposeReading(const std::function<bool(int page, int answer)> &isSelect
         }
     }
     return reading;
-}
-
-void ApplyReading(const Reading &reading, frmDisplay &display)
-{
-    for (const ReadingEntry &entry : reading) {
-        if (!entry.answered)
-            continue;
-        const QString answerLabel = QStringLiteral("lbl") + entry.key;
-        if (auto *label = display.findChild<QLabel *>(answerLabel))
-            label->setText(entry.caption);
-        if (auto *label = display.findChild<QLabel *>(answerLabel + QStringLiteral("Result")))
-            label->setText(entry.text);
-    }
-}
-
-void FinishQuestionnaire(frmMain &questionnaire)
-{
-    const Reading reading = ComposeReading([&questionnaire](int page, int answer) {
-        return questionnaire.isAnswerSelected(page, answer);
-    });
-    auto *display = new frmDisplay;
-    ApplyReading(reading, *display);
-    shell::switchToResults(&questionnaire, display);
 }

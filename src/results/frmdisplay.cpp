@@ -1,7 +1,6 @@
 #include "results/frmdisplay.h"
 
-#include "app/look.h"
-#include "app/shutdown.h"
+#include "common/look.h"
 #include "links/linklabel.h"
 #include "links/menus.h"
 #include "links/promolabels.h"
@@ -46,6 +45,7 @@ frmDisplay::frmDisplay(QWidget *parent)
     const MainMenuActions menus = buildMainMenuBar(this, MainWindowKind::Results);
     connect(menus.back, &QAction::triggered, this, &frmDisplay::mnuFileBack_Click);
     connect(menus.exit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
+    connect(menus.about, &QAction::triggered, this, &frmDisplay::aboutRequested);
 
     QWidget *root = client();
 
@@ -111,14 +111,14 @@ void frmDisplay::buildResultFrames(QWidget *parent)
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         text->setGeometry(kTextLabel);
-        if (question.page == catalogue::kToeShapePage)
+        if (!question.answerRequired) // the one question that may be skipped
             text->setText(notSelectedText());
     }
 }
 
 void frmDisplay::cmdBack_Click()
 {
-    shell::switchToQuestionnaire(this);
+    Q_EMIT backRequested();
 }
 
 void frmDisplay::cmdExit_Click()
@@ -134,4 +134,17 @@ void frmDisplay::mnuFileBack_Click()
 void frmDisplay::mnuExit_Click()
 {
     cmdExit_Click();
+}
+
+void ApplyReading(const Reading &reading, frmDisplay &display)
+{
+    for (const ReadingEntry &entry : reading) {
+        if (!entry.answered)
+            continue;
+        const QString answerLabel = QStringLiteral("lbl") + entry.key;
+        if (auto *label = display.findChild<QLabel *>(answerLabel))
+            label->setText(entry.caption);
+        if (auto *label = display.findChild<QLabel *>(answerLabel + QStringLiteral("Result")))
+            label->setText(entry.text);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/mainwindowbase.h"
+#include "common/mainwindowbase.h"
+#include "questionnaire/reading.h"
 
 class LinkLabel;
 class QPushButton;
@@ -17,12 +18,15 @@ public:
     LinkLabel *coBrandLabel() const { return m_lblCobrand; }
     LinkLabel *fullBrandLabel() const { return m_lblFullBrand; }
 
+Q_SIGNALS:
+    // Back or File > Back: the user wants a new questionnaire.
+    void backRequested();
+
+private:
     void cmdBack_Click();
     void cmdExit_Click();
     void mnuFileBack_Click();
     void mnuExit_Click();
-
-private:
     void buildResultFrames(QWidget *parent);
 
     QPushButton *m_cmdBack = nullptr;
@@ -30,3 +34,8 @@ private:
     LinkLabel *m_lblCobrand = nullptr;
     LinkLabel *m_lblFullBrand = nullptr;
 };
+
+// Writes a Reading into the label pairs of a results window, in page order,
+// answer label before text label; an unanswered entry leaves both labels as
+// they were created. A missing label is skipped and the rest still written.
+void ApplyReading(const toevane::Reading &reading, frmDisplay &display);

@@ -1,12 +1,13 @@
 #include "app/settingsstore.h"
 #include "support/files.h"
+#include "support/isolation.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,11 +42,11 @@ class tst_SettingsStore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { isolateTestSettings(); }
     void init();
     void cleanup();
 
-    void storeFileFollowsXdgConfigHomeUnlessMovedBySetPath();
+    void storeFileFollowsXdgConfigHomeInAFolderOfItsOwn();
     void everyScalarValueIsReplacedByAnotherAndComesBack();
     void textsComeBackWholeFromScrambling_data();
     void textsComeBackWholeFromScrambling();
@@ -60,21 +61,15 @@ private Q_SLOTS:
 
 private:
     bool m_immutable = false;
-    QString m_defaultFileName;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_SettingsStore::initTestCase()
-{
-    // Before any setPath: where the program itself would keep the file.
-    m_defaultFileName = QFileInfo(settings::fileName()).absoluteFilePath();
-}
-
 void tst_SettingsStore::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
+    // A new file each time: QSettings keeps what it has read of a file.
+    m_dir = std::make_unique<QTemporaryDir>(isolatedHome() + "/store-XXXXXX");
     QVERIFY(m_dir->isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+    moveSettingsStore(m_dir->path());
 }
 
 void tst_SettingsStore::cleanup()
@@ -82,22 +77,23 @@ void tst_SettingsStore::cleanup()
     // Leave nothing behind that QTemporaryDir could not remove.
     if (std::exchange(m_immutable, false))
         QProcess::execute("chattr", { "-i", settings::fileName() });
-    QFile::setPermissions(m_dir->path() + "/ToevaneFree/ToevaneFree.conf",
-                          QFile::ReadOwner | QFile::WriteOwner);
     m_dir.reset();
 }
 
-void tst_SettingsStore::storeFileFollowsXdgConfigHomeUnlessMovedBySetPath()
+void tst_SettingsStore::storeFileFollowsXdgConfigHomeInAFolderOfItsOwn()
 {
-    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    QVERIFY2(!xdg.isEmpty(), "the test runner sets XDG_CONFIG_HOME");
-    QCOMPARE(m_defaultFileName,
-             QFileInfo(xdg + "/ToevaneFree/ToevaneFree.conf").absoluteFilePath());
+    // Where the program keeps it, outside Qt's test mode.
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path() + "/xdg"));
+    QStandardPaths::setTestModeEnabled(false);
+    const QString programs = settings::fileName();
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("XDG_CONFIG_HOME", configHome);
+    QCOMPARE(programs, m_dir->path() + "/xdg/ToevaneFree/ToevaneFree.conf");
 
-    QCOMPARE(settings::fileName(), m_dir->path() + "/ToevaneFree/ToevaneFree.conf");
+    QVERIFY(settings::fileName().startsWith(m_dir->path() + '/'));
     QVERIFY(settings::write("Settings", "Duration", "x"));
-    QVERIFY(QFile::exists(m_dir->path() + "/ToevaneFree/ToevaneFree.conf"));
-    QVERIFY(!QFile::exists(m_defaultFileName));
+    QVERIFY(QFile::exists(settings::fileName()));
 }
 
 void tst_SettingsStore::everyScalarValueIsReplacedByAnotherAndComesBack()
@@ -192,6 +188,13 @@ void tst_SettingsStore::valuesComeBackThroughTheFile()
     QFETCH(QString, value);
     QVERIFY(settings::write("Settings", key, "older"));
     QVERIFY(settings::write("Settings", key, value));
+    QCOMPARE(settings::read("Settings", key), value);
+
+    // Read from the bytes alone, by a store that has not seen them written.
+    const QByteArray bytes = fileBytes(settings::fileName());
+    QTemporaryDir other(isolatedHome() + "/store-XXXXXX");
+    moveSettingsStore(other.path());
+    QVERIFY(writeFileBytes(settings::fileName(), bytes));
     QCOMPARE(settings::read("Settings", key), value);
 }
 

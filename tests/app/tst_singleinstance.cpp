@@ -2,35 +2,23 @@
 // copies of itself that take the guard the way a second start would.
 
 #include "app/singleinstance.h"
+#include "support/isolation.h"
 
-#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
 using namespace toevane;
 
 namespace {
 
-constexpr char kHoldArgument[] = "--hold-guard";
-
-// Child mode: take the guard, say whether it was won, and keep it until
-// standard input closes.
-int holdGuard(const QString &lockPath)
-{
-    SingleInstanceGuard guard(lockPath);
-    const bool won = guard.acquire();
-    std::cout << (won ? "won" : "refused") << std::endl;
-    std::string line;
-    while (std::getline(std::cin, line)) { }
-    return won ? 0 : 3;
-}
+// Set for a copy started by this test: the lock it takes.
+constexpr char kChildLock[] = "TOEVANE_TEST_HOLD_GUARD";
 
 struct Child
 {
@@ -38,18 +26,27 @@ struct Child
 
     void start(const QString &lockPath)
     {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(kChildLock, lockPath);
+        // A killed copy cannot remove its own folder: it lies in this one's.
+        env.insert("TMPDIR", isolatedHome());
+        process->setProcessEnvironment(env);
         process->start(QCoreApplication::applicationFilePath(),
-                       { QString::fromLatin1(kHoldArgument), lockPath });
+                       { "holdsTheGuardWhenStartedAsACopy", "-silent" });
     }
     QString answer()
     {
-        if (!process->waitForReadyRead(10000))
-            return QStringLiteral("<no answer>");
-        return QString::fromLatin1(process->readLine()).trimmed();
+        const QDeadlineTimer deadline(10000);
+        while (process->canReadLine() || process->waitForReadyRead(deadline.remainingTime())) {
+            const QString line = QString::fromLatin1(process->readLine()).trimmed();
+            if (line == u"won" || line == u"refused")
+                return line;
+        }
+        return QStringLiteral("<no answer>");
     }
     void kill()
     {
-        ::kill(pid_t(process->processId()), SIGKILL);
+        process->kill(); // SIGKILL
         process->waitForFinished(5000);
     }
     void stop()
@@ -67,6 +64,7 @@ class SingleInstanceTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
 
     void secondCopyIsRefusedWhileTheFirstRuns();
@@ -75,17 +73,21 @@ private Q_SLOTS:
     void cleanExitReleasesTheGuard();
     void ownerlessLockFileIsTakenOver_data();
     void ownerlessLockFileIsTakenOver();
-    void defaultLockIsPerUser();
+    void defaultLockIsInTheUsersRuntimeFolder();
+    void holdsTheGuardWhenStartedAsACopy();
 
 private:
-    QTemporaryDir m_dir;
     QString m_lockPath;
 };
 
+void SingleInstanceTest::initTestCase()
+{
+    isolateTestSettings();
+    m_lockPath = isolatedLockPath();
+}
+
 void SingleInstanceTest::init()
 {
-    QVERIFY(m_dir.isValid());
-    m_lockPath = m_dir.filePath(QStringLiteral("ToevaneFree.lock"));
     QFile::remove(m_lockPath);
 }
 
@@ -168,21 +170,24 @@ void SingleInstanceTest::ownerlessLockFileIsTakenOver()
     QVERIFY(guard.acquire());
 }
 
-void SingleInstanceTest::defaultLockIsPerUser()
+void SingleInstanceTest::defaultLockIsInTheUsersRuntimeFolder()
 {
-    const QString path = SingleInstanceGuard::defaultLockPath();
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    QVERIFY(!runtime.isEmpty());
-    QCOMPARE(path, QString::fromLocal8Bit(runtime) + QStringLiteral("/ToevaneFree.lock"));
+    QCOMPARE(SingleInstanceGuard::defaultLockPath(), isolatedLockPath());
 }
 
-int main(int argc, char *argv[])
+// Does its work only in the copies that the tests above start: takes the
+// guard, says whether it was won, and keeps it until standard input closes.
+void SingleInstanceTest::holdsTheGuardWhenStartedAsACopy()
 {
-    if (argc == 3 && std::string(argv[1]) == kHoldArgument)
-        return holdGuard(QString::fromLocal8Bit(argv[2]));
-    QCoreApplication app(argc, argv);
-    SingleInstanceTest test;
-    return QTest::qExec(&test, argc, argv);
+    if (!qEnvironmentVariableIsSet(kChildLock))
+        QSKIP("runs only in a copy started by another test");
+    SingleInstanceGuard guard(qEnvironmentVariable(kChildLock));
+    const bool won = guard.acquire();
+    std::cout << (won ? "won" : "refused") << std::endl;
+    std::string line;
+    while (std::getline(std::cin, line)) { }
+    QVERIFY(won);
 }
 
+QTEST_GUILESS_MAIN(SingleInstanceTest)
 #include "tst_singleinstance.moc"

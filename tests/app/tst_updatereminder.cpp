@@ -1,27 +1,26 @@
-#include "app/platform.h"
+// The update reminder with its message box: when it asks, what the answer
+// opens, and what happens when the date cannot be remembered. The decision
+// itself and the stored form of the date are checked in tst_reminder.
+
 #include "app/settingsstore.h"
-#include "app/startup.h"
+#include "app/shell.h"
 #include "app/updatereminder.h"
-#include "links/modhelp.h"
+#include "links/addresses.h"
 #include "questionnaire/frmmain.h"
 #include "support/files.h"
+#include "support/isolation.h"
 #include "support/modalboxanswerer.h"
+#include "support/recorders.h"
+#include "support/windows.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFile>
-#include <QPointer>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -29,114 +28,60 @@
 #include <unistd.h>
 
 using namespace toevane;
-using reminder::Decision;
-
-Q_DECLARE_METATYPE(Decision)
 
 namespace {
 
 const QDate kToday(2024, 3, 10);
 const QString kQuestion = QStringLiteral(
     "There maybe an update to this software available\rDo you want to check for an update?");
-constexpr char kChildToday[] = "TOEVANE_REMINDER_CHILD_TODAY";
 
 QString storedDate()
 {
     return settings::read("Settings", "Duration");
 }
 
-bool storeDate(const QString &text)
+QByteArray storeBytes()
 {
-    return settings::write("Settings", "Duration", text);
+    return fileBytes(settings::fileName());
 }
 
-QByteArray fileBytes()
+// Writes the date's line behind the store's back, as an earlier run or
+// another program would have.
+bool writeDateLine(const QByteArray &value)
 {
-    return ::fileBytes(settings::fileName());
+    return writeFileBytes(settings::fileName(),
+                          "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + '=' +
+                              value + '\n');
+}
+
+// Puts a folder where the settings file is once an event loop runs: the
+// message box's, after the stored date has been read and before today is
+// written.
+void blockStoreWhileAsking(QObject *context, std::function<void()> meanwhile = {})
+{
+    QTimer::singleShot(0, context, [meanwhile = std::move(meanwhile)] {
+        QVERIFY(QFile::remove(settings::fileName()) && QDir().mkpath(settings::fileName()));
+        if (meanwhile)
+            meanwhile();
+    });
 }
 
 } // namespace
-
-// Records each page the program opens together with the date that stood in
-// the store at that moment.
-class PageRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    struct Opened
-    {
-        QString address;
-        QString storedThen;
-    };
-
-    PageRecorder() { QDesktopServices::setUrlHandler("http", this, "open"); }
-    ~PageRecorder() override { QDesktopServices::unsetUrlHandler("http"); }
-
-    QList<Opened> opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.append({ url.toString(), storedDate() }); }
-};
-
-// Answers every message box with Yes, first running `meanwhile` (once) while
-// the first box is still open. Records the texts of the boxes.
-class YesAnswerer : public QObject
-{
-public:
-    explicit YesAnswerer(std::function<void()> meanwhile = {})
-        : m_meanwhile(std::move(meanwhile))
-    {
-        connect(&m_timer, &QTimer::timeout, this, &YesAnswerer::poll);
-        m_timer.start(10);
-    }
-
-    QStringList texts;
-
-private:
-    void poll()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || box == m_current || !box->isVisible())
-            return;
-        m_current = box;
-        texts.append(box->text());
-        if (m_meanwhile)
-            std::exchange(m_meanwhile, nullptr)();
-        if (QAbstractButton *yes = box->button(QMessageBox::Yes))
-            QMetaObject::invokeMethod(yes, &QAbstractButton::click, Qt::QueuedConnection);
-        else
-            QMetaObject::invokeMethod(box, &QDialog::reject, Qt::QueuedConnection);
-    }
-
-    std::function<void()> m_meanwhile;
-    QTimer m_timer;
-    QPointer<QMessageBox> m_current;
-};
 
 class tst_UpdateReminder : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { isolateTestSettings(); }
     void init();
     void cleanup();
 
-    void reminderAsksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAway_data();
-    void reminderAsksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAway();
-    void firstRunRemembersTodayAndAsksNothing();
+    void asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndRemembersToday_data();
+    void asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndRemembersToday();
     void answerDecidesWhetherTheDownloadPageOpens_data();
     void answerDecidesWhetherTheDownloadPageOpens();
-    void secondStartOnTheSameDayAsksNothing();
     void updateMenuItemLeavesTheStoredDateAlone();
-    void decisionFollowsTheStoredTextAndTheDay_data();
-    void decisionFollowsTheStoredTextAndTheDay();
-    void unreadableStoredValueIsReplacedWithTodayWithoutAQuestion_data();
-    void unreadableStoredValueIsReplacedWithTodayWithoutAQuestion();
-    void sameDecisionWhicheverLocaleWroteAndReadTheDate_data();
-    void sameDecisionWhicheverLocaleWroteAndReadTheDate();
-    void sameDecisionInChildProcessesUnderEveryLocale();
-    void runsTheReminderOnceWhenStartedAsAChild();
     void unwritableStoreShowsNoErrorAndOpensNoPage_data();
     void unwritableStoreShowsNoErrorAndOpensNoPage();
     void startUpOpensTheQuestionnaireEvenWhenTheDateCannotBeWritten();
@@ -148,297 +93,107 @@ private:
 
 void tst_UpdateReminder::init()
 {
-    QLocale::setDefault(QLocale::system());
-    m_dir = std::make_unique<QTemporaryDir>();
+    // A new file each time: QSettings keeps what it has read of a file.
+    m_dir = std::make_unique<QTemporaryDir>(isolatedHome() + "/store-XXXXXX");
     QVERIFY(m_dir->isValid());
-    // A child process finds its store through XDG_CONFIG_HOME instead.
-    if (!qEnvironmentVariableIsSet(kChildToday))
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
-    clock::setToday([] { return kToday; });
+    moveSettingsStore(m_dir->path());
 }
 
 void tst_UpdateReminder::cleanup()
 {
-    clock::resetToday();
-    QLocale::setDefault(QLocale::system());
     if (std::exchange(m_immutable, false))
         QProcess::execute("chattr", { "-i", settings::fileName() });
-    QFile::setPermissions(settings::fileName(), QFile::ReadOwner | QFile::WriteOwner);
     m_dir.reset();
 }
 
-void tst_UpdateReminder::reminderAsksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAway_data()
+void tst_UpdateReminder::asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndRemembersToday_data()
 {
-    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("stored"); // through the store; null: nothing
+    QTest::addColumn<QByteArray>("line"); // behind its back when not null
     QTest::addColumn<bool>("asks");
-    const auto away = [](int days) { return reminder::dateText(kToday.addDays(days)); };
-    QTest::newRow("15 days ago") << away(-15) << true;
-    QTest::newRow("14 days ago") << away(-14) << false;
-    QTest::newRow("today") << away(0) << false;
-    QTest::newRow("14 days ahead") << away(14) << false;
-    QTest::newRow("15 days ahead") << away(15) << true;
-    QTest::newRow("far past") << "0001-01-01" << true;
-    QTest::newRow("far future") << "9999-12-31" << true;
+    QTest::addColumn<bool>("remembersToday"); // else the file stays as it was
+    QTest::newRow("first run") << QString() << QByteArray() << false << true;
+    QTest::newRow("14 days ago") << "2024-02-25" << QByteArray() << false << false;
+    QTest::newRow("14 days ahead") << "2024-03-24" << QByteArray() << false << false;
+    QTest::newRow("15 days ago") << "2024-02-24" << QByteArray() << true << true;
+    QTest::newRow("15 days ahead") << "2024-03-25" << QByteArray() << true << true;
+    QTest::newRow("date in another locale's short format")
+        << "3/10/24" << QByteArray() << false << true;
+    QTest::newRow("plain date that was never scrambled")
+        << QString() << QByteArray("2024-01-01") << false << true;
+    QTest::newRow("list value") << QString() << QByteArray("a, b") << false << true;
+    QTest::newRow("raw bytes") << QString() << QByteArray("\xff\xfe\x01\\x0\"") << false << true;
 }
 
-void tst_UpdateReminder::reminderAsksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAway()
+void tst_UpdateReminder::asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndRemembersToday()
 {
     QFETCH(QString, stored);
+    QFETCH(QByteArray, line);
     QFETCH(bool, asks);
-    QVERIFY(storeDate(stored));
-    const QByteArray before = fileBytes();
-    PageRecorder pages;
+    QFETCH(bool, remembersToday);
+    if (!stored.isNull())
+        QVERIFY(settings::write("Settings", "Duration", stored));
+    if (!line.isNull())
+        QVERIFY(writeDateLine(line));
+    const QByteArray before = storeBytes();
+    UrlRecorder pages;
     ModalBoxAnswerer answerer(asks ? QList { QMessageBox::No }
                                    : QList<QMessageBox::StandardButton> {});
 
-    modHelp::UpdateReminder();
+    modHelp::UpdateReminder(kToday);
 
-    QVERIFY(pages.opened.isEmpty());
+    QVERIFY(pages.urls().isEmpty());
     QCOMPARE(answerer.unexpected(), 0);
-    if (!asks) {
-        QVERIFY(answerer.seen().isEmpty());
-        QCOMPARE(fileBytes(), before);
-        return;
+    QCOMPARE(answerer.seen().size(), asks ? 1 : 0);
+    if (asks) {
+        const ModalBoxAnswerer::Seen &box = answerer.seen().first();
+        QCOMPARE(box.text, kQuestion);
+        QCOMPARE(box.title, QString("Toevane"));
+        QCOMPARE(box.icon, QMessageBox::Information);
+        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
     }
-    QCOMPARE(answerer.seen().size(), 1);
-    const ModalBoxAnswerer::Seen &box = answerer.seen().first();
-    QCOMPARE(box.text, kQuestion);
-    QCOMPARE(box.title, QString("Toevane"));
-    QCOMPARE(box.icon, QMessageBox::Information);
-    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(storedDate(), QString("2024-03-10"));
-}
-
-void tst_UpdateReminder::firstRunRemembersTodayAndAsksNothing()
-{
-    PageRecorder pages;
-    ModalBoxAnswerer answerer;
-    modHelp::UpdateReminder();
-    QVERIFY(answerer.seen().isEmpty());
-    QVERIFY(pages.opened.isEmpty());
-    QCOMPARE(storedDate(), QString("2024-03-10"));
-
-    // Neither the plain key nor the plain date stands in the file, and the
-    // stored key is the same at every first run.
-    const QByteArray bytes = fileBytes();
-    QVERIFY(!bytes.toLower().contains("duration"));
-    QVERIFY(!bytes.contains("2024-03-10"));
-    QVERIFY(bytes.contains("\n" + settings::storedKey(u"Duration").toLatin1() + "="));
-    QVERIFY(QFile::remove(settings::fileName()));
-    modHelp::UpdateReminder();
-    QCOMPARE(fileBytes(), bytes);
+    if (remembersToday)
+        QCOMPARE(storedDate(), QString("2024-03-10"));
+    else
+        QCOMPARE(storeBytes(), before);
 }
 
 void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("Yes") << QMessageBox::Yes << true;
-    QTest::newRow("No") << QMessageBox::No << false;
+    QTest::addColumn<QStringList>("opened");
+    QTest::newRow("Yes") << QMessageBox::Yes << QStringList { sites::downloadPageAddress() };
+    QTest::newRow("No") << QMessageBox::No << QStringList {};
 }
 
 void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens()
 {
     QFETCH(QMessageBox::StandardButton, answer);
-    QFETCH(bool, opens);
-    QVERIFY(storeDate("2024-01-01"));
-    PageRecorder pages;
+    QFETCH(QStringList, opened);
+    QVERIFY(settings::write("Settings", "Duration", "2024-01-01"));
+    UrlRecorder pages;
     ModalBoxAnswerer answerer({ answer });
 
-    modHelp::UpdateReminder();
+    modHelp::UpdateReminder(kToday);
 
     QCOMPARE(answerer.seen().size(), 1);
     QCOMPARE(storedDate(), QString("2024-03-10"));
-    QCOMPARE(pages.opened.size(), opens ? 1 : 0);
-    if (opens) {
-        QCOMPARE(pages.opened[0].address, sites::downloadPageAddress());
-        QCOMPARE(pages.opened[0].storedThen, QString("2024-03-10"));
-    }
-}
-
-void tst_UpdateReminder::secondStartOnTheSameDayAsksNothing()
-{
-    QVERIFY(storeDate("2023-12-01"));
-    {
-        ModalBoxAnswerer answerer({ QMessageBox::No });
-        modHelp::UpdateReminder();
-        QCOMPARE(answerer.seen().size(), 1);
-    }
-    const QByteArray afterFirst = fileBytes();
-    ModalBoxAnswerer answerer;
-    modHelp::UpdateReminder();
-    QVERIFY(answerer.seen().isEmpty());
-    QCOMPARE(fileBytes(), afterFirst);
+    QCOMPARE(pages.addresses(), opened);
 }
 
 void tst_UpdateReminder::updateMenuItemLeavesTheStoredDateAlone()
 {
-    QVERIFY(storeDate("2023-12-01"));
-    const QByteArray before = fileBytes();
-    PageRecorder pages;
+    QVERIFY(settings::write("Settings", "Duration", "2023-12-01"));
+    const QByteArray before = storeBytes();
+    UrlRecorder pages;
     frmMain window;
     auto *update = window.findChild<QAction *>("mnuUpdate");
     QVERIFY(update);
 
     update->trigger();
 
-    QCOMPARE(pages.opened.size(), 1);
-    QCOMPARE(pages.opened[0].address, sites::downloadPageAddress());
-    QCOMPARE(fileBytes(), before);
-}
-
-void tst_UpdateReminder::decisionFollowsTheStoredTextAndTheDay_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<Decision>("expected");
-    const auto row = [](const char *name, const QString &stored, QDate today, Decision expected) {
-        QTest::newRow(name) << stored << today << expected;
-    };
-    row("nothing stored", "", kToday, Decision::RecordToday);
-    row("14 days across the new year", "2023-12-31", QDate(2024, 1, 14), Decision::Wait);
-    row("15 days across the new year", "2023-12-31", QDate(2024, 1, 15), Decision::Ask);
-    row("15 days across a leap day", "2024-02-29", QDate(2024, 3, 15), Decision::Ask);
-    row("US short date", "3/10/24", kToday, Decision::RecordToday);
-    row("German short date", "10.03.24", kToday, Decision::RecordToday);
-    row("missing leading zeros", "2024-3-10", kToday, Decision::RecordToday);
-    row("day that does not exist", "2024-02-30", kToday, Decision::RecordToday);
-    row("leap day of a common year", "2023-02-29", kToday, Decision::RecordToday);
-    row("year zero", "0000-01-01", kToday, Decision::RecordToday);
-    row("signed year", "+024-03-10", kToday, Decision::RecordToday);
-    row("blank before", " 2024-03-10", kToday, Decision::RecordToday);
-    row("blank after", "2024-03-10 ", kToday, Decision::RecordToday);
-    row("time after the date", "2024-03-10T00:00", kToday, Decision::RecordToday);
-    row("other separators", "2024/03/10", kToday, Decision::RecordToday);
-    row("full-width digits", QString::fromUtf16(u"\uFF12\uFF10\uFF12\uFF14-03-10"), kToday,
-        Decision::RecordToday);
-    row("lone surrogate", QString(QChar(0xD800)) + "024-03-10", kToday, Decision::RecordToday);
-    row("no valid today", "2024-03-10", QDate(), Decision::Wait);
-    row("today beyond four-digit years", "9999-12-31", QDate(10000, 1, 1), Decision::Wait);
-}
-
-void tst_UpdateReminder::decisionFollowsTheStoredTextAndTheDay()
-{
-    QFETCH(QString, stored);
-    QFETCH(QDate, today);
-    QFETCH(Decision, expected);
-    QCOMPARE(reminder::decide(stored, today), expected);
-}
-
-void tst_UpdateReminder::unreadableStoredValueIsReplacedWithTodayWithoutAQuestion_data()
-{
-    QTest::addColumn<QByteArray>("valueLine"); // after "[Settings]" and the stored key
-    QTest::addColumn<QString>("scrambled"); // written through the store when no line is given
-    QTest::newRow("date in another locale's short format") << QByteArray() << "3/10/24";
-    QTest::newRow("date that reads a century off") << QByteArray() << "10.03.24";
-    QTest::newRow("plain date that was never scrambled") << QByteArray("=2024-01-01") << "";
-    QTest::newRow("list value") << QByteArray("=a, b") << "";
-    QTest::newRow("raw bytes") << QByteArray("=\xff\xfe\x01\\x0\"") << "";
-}
-
-void tst_UpdateReminder::unreadableStoredValueIsReplacedWithTodayWithoutAQuestion()
-{
-    QFETCH(QByteArray, valueLine);
-    QFETCH(QString, scrambled);
-    if (valueLine.isEmpty())
-        QVERIFY(storeDate(scrambled));
-    else
-        QVERIFY(writeFileBytes(settings::fileName(),
-                               "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() +
-                                   valueLine + "\n"));
-    PageRecorder pages;
-    ModalBoxAnswerer answerer;
-
-    modHelp::UpdateReminder();
-
-    QVERIFY(answerer.seen().isEmpty());
-    QVERIFY(pages.opened.isEmpty());
-    QCOMPARE(storedDate(), QString("2024-03-10"));
-}
-
-void tst_UpdateReminder::sameDecisionWhicheverLocaleWroteAndReadTheDate_data()
-{
-    QTest::addColumn<QString>("writer");
-    QTest::addColumn<QString>("reader");
-    const QStringList locales { "en_US", "de_DE", "C" };
-    for (const QString &writer : locales) {
-        for (const QString &reader : locales)
-            QTest::addRow("%s then %s", qPrintable(writer), qPrintable(reader)) << writer << reader;
-    }
-}
-
-void tst_UpdateReminder::sameDecisionWhicheverLocaleWroteAndReadTheDate()
-{
-    QFETCH(QString, writer);
-    QFETCH(QString, reader);
-    QLocale::setDefault(QLocale(writer));
-    modHelp::UpdateReminder(); // the first run, on kToday
-
-    QLocale::setDefault(QLocale(reader));
-    clock::setToday([] { return kToday.addDays(14); });
-    {
-        ModalBoxAnswerer answerer;
-        modHelp::UpdateReminder();
-        QVERIFY(answerer.seen().isEmpty());
-    }
-    clock::setToday([] { return kToday.addDays(15); });
-    ModalBoxAnswerer answerer({ QMessageBox::No });
-    modHelp::UpdateReminder();
-    QCOMPARE(answerer.seen().size(), 1);
-    QCOMPARE(storedDate(), QString("2024-03-25"));
-}
-
-void tst_UpdateReminder::sameDecisionInChildProcessesUnderEveryLocale()
-{
-    struct Start
-    {
-        const char *locale;
-        const char *expectedName;
-        QDate today;
-        int boxes;
-        const char *stored;
-    };
-    const Start starts[] = {
-        { "de_DE.UTF-8", "de_DE", QDate(2024, 3, 10), 0, "2024-03-10" },
-        { "en_US.UTF-8", "en_US", QDate(2024, 3, 24), 0, "2024-03-10" },
-        { "C", "C", QDate(2024, 3, 25), 1, "2024-03-25" },
-        { "en_US.UTF-8", "en_US", QDate(2024, 4, 9), 1, "2024-04-09" },
-        { "de_DE.UTF-8", "de_DE", QDate(2024, 4, 24), 1, "2024-04-24" },
-    };
-    for (const Start &start : starts) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LC_ALL", start.locale);
-        env.insert("LANG", start.locale);
-        env.insert("XDG_CONFIG_HOME", m_dir->path());
-        env.insert(kChildToday, reminder::dateText(start.today));
-        QProcess child;
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    { "runsTheReminderOnceWhenStartedAsAChild" });
-        QVERIFY(child.waitForFinished(60000));
-        const QString output = QString::fromUtf8(child.readAllStandardOutput());
-        QVERIFY2(child.exitCode() == 0, qPrintable(output));
-        const QString expected = QString("child: locale=%1 boxes=%2 stored=%3")
-                                     .arg(start.expectedName)
-                                     .arg(start.boxes)
-                                     .arg(start.stored);
-        QVERIFY2(output.contains(expected), qPrintable(start.locale + (": " + output)));
-    }
-}
-
-// Does its work only inside the child processes of the test above.
-void tst_UpdateReminder::runsTheReminderOnceWhenStartedAsAChild()
-{
-    if (!qEnvironmentVariableIsSet(kChildToday))
-        QSKIP("runs only as a child process of the locale test");
-    const QDate today = QDate::fromString(qEnvironmentVariable(kChildToday), Qt::ISODate);
-    QVERIFY(today.isValid());
-    clock::setToday([today] { return today; });
-    ModalBoxAnswerer answerer({ QMessageBox::No });
-    modHelp::UpdateReminder();
-    std::printf("child: locale=%s boxes=%d stored=%s\n", qPrintable(QLocale().name()),
-                int(answerer.seen().size()), qPrintable(storedDate()));
-    std::fflush(stdout);
+    QCOMPARE(pages.addresses(), QStringList { sites::downloadPageAddress() });
+    QCOMPARE(storeBytes(), before);
 }
 
 void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage_data()
@@ -448,6 +203,8 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage_data()
     QTest::addColumn<bool>("rootIgnoresIt");
     QTest::newRow("folder where the file belongs") << "folder" << false << false;
     QTest::newRow("plain file where the folder belongs") << "file" << false << false;
+    // Answered Yes, and the page still stays closed: today is written, and
+    // the write checked, before the page would open.
     QTest::newRow("file replaced by a folder while the question is open")
         << "folderDuringQuestion" << true << false;
     QTest::newRow("immutable file") << "immutable" << true << false;
@@ -464,15 +221,15 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage()
         QSKIP("file permissions do not stop root");
 
     const QString path = settings::fileName();
+    QObject context;
     if (obstacle == "folder") {
         QVERIFY(QDir().mkpath(path));
     } else if (obstacle == "file") {
         QVERIFY(writeFileBytes(QFileInfo(path).absolutePath(), "not a folder"));
     } else {
-        // Written behind the store's back, as a previous run would have.
-        QVERIFY(writeFileBytes(path,
-                               "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + "=" +
-                                   settings::scramble(u"2024-01-01").toLatin1() + "\n"));
+        QVERIFY(writeDateLine(settings::scramble(u"2024-01-01").toLatin1()));
+        if (obstacle == "folderDuringQuestion")
+            blockStoreWhileAsking(&context);
         if (obstacle == "immutable" && QProcess::execute("chattr", { "+i", path }) != 0)
             QSKIP("chattr +i is not available here");
         m_immutable = obstacle == "immutable";
@@ -480,41 +237,42 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage()
             QVERIFY(QFile::setPermissions(
                 path, obstacle == "readonly" ? QFile::ReadOwner : QFile::Permissions()));
     }
-    PageRecorder pages;
-    YesAnswerer answerer([&] {
-        if (obstacle == "folderDuringQuestion")
-            QVERIFY(QFile::remove(path) && QDir().mkpath(path));
-    });
+    UrlRecorder pages;
+    ModalBoxAnswerer answerer(asks ? QList { QMessageBox::Yes }
+                                   : QList<QMessageBox::StandardButton> {});
 
-    modHelp::UpdateReminder();
+    modHelp::UpdateReminder(kToday);
 
-    QCOMPARE(answerer.texts, asks ? QStringList { kQuestion } : QStringList {});
-    QVERIFY(pages.opened.isEmpty());
+    QCOMPARE(answerer.unexpected(), 0);
+    QCOMPARE(answerer.seen().size(), asks ? 1 : 0);
+    QVERIFY(pages.urls().isEmpty());
     if (obstacle == "immutable" || obstacle == "readonly")
         QCOMPARE(storedDate(), QString("2024-01-01"));
 }
 
 void tst_UpdateReminder::startUpOpensTheQuestionnaireEvenWhenTheDateCannotBeWritten()
 {
-    QVERIFY(storeDate("2024-01-01"));
-    const QString path = settings::fileName();
+    QVERIFY(settings::write("Settings", "Duration", "2024-01-01"));
+    QObject context;
     bool questionnaireBeforeAnswer = true;
-    YesAnswerer answerer([&] {
-        QVERIFY(QFile::remove(path) && QDir().mkpath(path));
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        questionnaireBeforeAnswer = std::any_of(windows.cbegin(), windows.cend(), [](QWidget *w) {
-            return qobject_cast<frmMain *>(w) != nullptr;
-        });
-    });
-    PageRecorder pages;
+    blockStoreWhileAsking(
+        &context, [&] { questionnaireBeforeAnswer = !visibleWindows<frmMain>().isEmpty(); });
+    UrlRecorder pages;
+    ModalBoxAnswerer answerer({ QMessageBox::Yes });
+    ProcessEndRecorder ends;
+    ShellServices services = testServices(ends);
+    services.today = [] { return kToday; };
+    Shell shell(services);
 
-    std::unique_ptr<frmMain> questionnaire(startUp());
+    QVERIFY(shell.start());
 
-    QVERIFY(questionnaire);
-    QVERIFY(questionnaire->isVisible());
-    QCOMPARE(answerer.texts, QStringList { kQuestion });
+    auto *questionnaire = qobject_cast<frmMain *>(shell.mainWindow());
+    QVERIFY(questionnaire && questionnaire->isVisible());
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.seen().first().text, kQuestion);
     QVERIFY(!questionnaireBeforeAnswer);
-    QVERIFY(pages.opened.isEmpty());
+    QVERIFY(pages.urls().isEmpty());
+    endProgramAndClearWindows(shell);
 }
 
 QTEST_MAIN(tst_UpdateReminder)

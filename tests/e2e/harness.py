@@ -23,7 +23,9 @@ import subprocess
 import tempfile
 import time
 
-TITLE = "Toevane v1.10"        # every window of the program
+# Every window of the program: "Toevane v" and the project's version, which
+# CTest passes on.
+TITLE = "Toevane v" + os.environ.get("TOEVANE_VERSION", "1.10")
 BOX_TITLE = "Toevane"          # every message box
 
 # Windows are told apart by the width of their client area (spec'd sizes).

@@ -5,8 +5,8 @@
 //   toevane-settings read           prints the stored date text (empty: none)
 //   toevane-settings write TEXT     stores TEXT as the date; exit 1 on failure
 
+#include "app/reminder.h"
 #include "app/settingsstore.h"
-#include "app/updatereminder.h"
 
 #include <QCoreApplication>
 

@@ -1,13 +1,12 @@
 // Leaving the program: the close step of the two main windows, the window
 // switches that hide the exit screen again, and the end routine.
 
-#include "exitscreentesting.h"
-
-#include "app/platform.h"
-#include "app/singleinstance.h"
-#include "app/startup.h"
+#include "app/shell.h"
+#include "exit_screen/frmnagscreen2.h"
 #include "questionnaire/catalogue.h"
+#include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
+#include "support/isolation.h"
 #include "support/modalboxanswerer.h"
 #include "support/recorders.h"
 #include "support/windows.h"
@@ -22,39 +21,19 @@ using namespace toevane;
 
 namespace {
 
-// Checks answer (round % count) of every page by its option button and
-// presses Next, the last time "&Analyze My Toes".
-frmDisplay *answerEveryPage(frmMain *questionnaire, int round)
+// Answers the shown questionnaire with answer (round % count) on every page.
+frmDisplay *finishQuestionnaire(Shell &shell, int round = 0)
 {
-    for (const catalogue::Question &question : catalogue::questions()) {
-        auto *option = questionnaire->findChild<QRadioButton *>(
-            question.optionName(round % question.answerCount()));
-        auto *next = questionnaire->findChild<QPushButton *>(
-            QStringLiteral("cmdNext_%1").arg(question.page));
-        if (!option || !next)
-            return nullptr;
-        option->setChecked(true);
-        next->click();
-    }
-    const auto shown = visibleWindows<frmDisplay>();
-    return shown.size() == 1 ? shown.first() : nullptr;
+    std::array<int, catalogue::kQuestionCount> answers {};
+    for (int page = 0; page < catalogue::kQuestionCount; ++page)
+        answers[std::size_t(page)] = round % catalogue::question(page).answerCount();
+    auto *questionnaire = qobject_cast<frmMain *>(shell.mainWindow());
+    return questionnaire ? answerAndFinish(*questionnaire, answers) : nullptr;
 }
 
-QString promotionalTextShown()
+QString promotionalTextOf(const frmNagScreen2 *screen)
 {
-    frmNagScreen2 *screen = shell::exitScreen();
     return screen ? screen->findChild<QLabel *>(QStringLiteral("Label2"))->text() : QString();
-}
-
-// Makes the clock read so that a load step would draw a text other than
-// the one shown.
-void setClockToDrawAnotherText(const QString &shown)
-{
-    for (quint64 seed = 1; seed < 1000; ++seed) {
-        rng::setClockSeedSource([seed] { return seed; });
-        if (frmNagScreen2::promotionText(frmNagScreen2::drawPromotionNumber()) != shown)
-            return;
-    }
 }
 
 bool onlyVisible(QWidget *window)
@@ -69,22 +48,16 @@ class TestShutdown : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
+    void initTestCase() { isolateTestSettings(); }
+    void cleanup() { clearWindows(); }
 
     void closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning_data();
     void closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning();
-    void walkingBetweenQuestionnaireAndResultsNeverLeavesTheExitScreenVisible();
-    void theExitScreenIsLoadedOnceAtTheFirstSwitchAndKeepsItsText();
-    void endProgramClosesEveryWindowShownOrHiddenAndEndsTheProcess();
+    void walkingBetweenTheWindowsKeepsOneExitScreenHiddenWithItsFirstText();
+    void theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce_data();
+    void theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce();
     void aSecondCopyEndsThroughEndProgramWithoutShowingAnyWindow();
 };
-
-void TestShutdown::cleanup()
-{
-    rng::resetClockSeedSource();
-    endProgramAndClearWindows();
-    QVERIFY(!shell::exitScreen());
-}
 
 void TestShutdown::closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning_data()
 {
@@ -102,20 +75,17 @@ void TestShutdown::closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning
 {
     QFETCH(bool, results);
     QFETCH(QString, how);
-    ProcessEndRecorder end;
+    ProcessEndRecorder ends;
     ModalBoxAnswerer noQuestions;
-
-    QPointer<MainWindowBase> window;
+    Shell shell(testServices(ends));
+    QVERIFY(shell.start());
     if (results)
-        window = new frmDisplay;
-    else
-        window = new frmMain;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(finishQuestionnaire(shell));
 
+    QPointer<QMainWindow> window = shell.mainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
     if (how == u"Exit button") {
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdExit")),
-                          Qt::LeftButton);
+        QVERIFY(clickButton(window, QStringLiteral("cmdExit")));
     } else if (how == u"File > Exit") {
         window->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
     } else if (how == u"Esc") {
@@ -130,110 +100,127 @@ void TestShutdown::closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning
     }
 
     QTRY_VERIFY(!window);
-    QVERIFY(onlyVisible(shell::exitScreen()));
-    QCOMPARE(end.count(), 0);
+    QVERIFY(onlyVisible(shell.exitScreen()));
+    QCOMPARE(ends.count(), 0);
     QVERIFY(noQuestions.seen().isEmpty());
 }
 
-void TestShutdown::walkingBetweenQuestionnaireAndResultsNeverLeavesTheExitScreenVisible()
+void TestShutdown::walkingBetweenTheWindowsKeepsOneExitScreenHiddenWithItsFirstText()
 {
-    ProcessEndRecorder end;
+    ProcessEndRecorder ends;
     ModalBoxAnswerer noQuestions;
-    auto *questionnaire = new frmMain;
-    questionnaire->show();
+    quint64 clockReading = 1;
+    const SeedSource clock = [&clockReading] { return clockReading; };
+    Shell shell(testServices(ends, clock));
+    QVERIFY(shell.start());
+    QVERIFY(!shell.exitScreen());
 
+    QPointer<frmNagScreen2> screen;
+    QString text;
     for (int round = 0; round < 12; ++round) {
-        frmDisplay *display = answerEveryPage(questionnaire, round);
-        QVERIFY2(onlyVisible(display), "the results window alone after the last page");
-        QVERIFY(shell::exitScreen());
-
-        // Back by the button and by File > Back in turn.
-        if (round % 2 == 0)
-            QTest::mouseClick(display->findChild<QPushButton *>(QStringLiteral("cmdBack")),
-                              Qt::LeftButton);
-        else
-            display->findChild<QAction *>(QStringLiteral("mnuFileBack"))->trigger();
-        const auto shown = visibleWindows<frmMain>();
-        QCOMPARE(shown.size(), 1);
-        questionnaire = shown.first();
+        // A fresh questionnaire alone, at its first page, nothing answered.
+        auto *questionnaire = qobject_cast<frmMain *>(shell.mainWindow());
         QVERIFY(onlyVisible(questionnaire));
         QCOMPARE(questionnaire->currentPage(), 0);
         for (int answer = 0; answer < catalogue::question(0).answerCount(); ++answer)
             QVERIFY(!questionnaire->isAnswerSelected(0, answer));
+
+        frmDisplay *display = finishQuestionnaire(shell, round);
+        QVERIFY2(onlyVisible(display), "the results window alone after the last page");
+        QCOMPARE(shell.mainWindow(), display);
+        if (round == 0) {
+            // Loaded at the first switch. From now on the clock reads so that
+            // a fresh load step would draw another text.
+            screen = shell.exitScreen();
+            QVERIFY(screen);
+            text = promotionalTextOf(screen);
+            Random probe(clock);
+            while (frmNagScreen2::promotionText(frmNagScreen2::drawPromotionNumber(probe)) ==
+                       text &&
+                   clockReading < 1000)
+                ++clockReading;
+        }
+        QCOMPARE(shell.exitScreen(), screen.data());
+        QCOMPARE(promotionalTextOf(screen), text);
+
+        // Back by the button and by File > Back in turn.
+        if (round % 2 == 0)
+            QVERIFY(clickButton(display, QStringLiteral("cmdBack")));
+        else
+            display->findChild<QAction *>(QStringLiteral("mnuFileBack"))->trigger();
     }
-    QCOMPARE(end.count(), 0);
+
+    QVERIFY(clickButton(shell.mainWindow(), QStringLiteral("cmdExit")));
+    QVERIFY(onlyVisible(screen));
+    QCOMPARE(promotionalTextOf(screen), text);
+    QCOMPARE(ends.count(), 0);
     QVERIFY(noQuestions.seen().isEmpty());
 }
 
-void TestShutdown::theExitScreenIsLoadedOnceAtTheFirstSwitchAndKeepsItsText()
+void TestShutdown::theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce_data()
 {
-    ProcessEndRecorder end;
-    auto *questionnaire = new frmMain;
-    questionnaire->show();
-    QVERIFY(!shell::exitScreen());
-
-    frmDisplay *display = answerEveryPage(questionnaire, 0);
-    QVERIFY(display);
-    QPointer<frmNagScreen2> screen = shell::exitScreen();
-    QVERIFY(screen && !screen->isVisible());
-    const QString text = promotionalTextShown();
-    QVERIFY(!text.isEmpty());
-
-    setClockToDrawAnotherText(text);
-    for (int round = 1; round <= 3; ++round) {
-        display->cmdBack_Click();
-        display = answerEveryPage(visibleWindows<frmMain>().value(0), round);
-        QVERIFY(display);
-        QCOMPARE(shell::exitScreen(), screen.data());
-        QCOMPARE(promotionalTextShown(), text);
-    }
-
-    display->cmdExit_Click();
-    QVERIFY(onlyVisible(screen));
-    QCOMPARE(promotionalTextShown(), text);
-    // Hidden and shown again by a close step: the same window, same text.
-    screen->hide();
-    auto *again = new frmMain;
-    again->show();
-    again->close();
-    QCOMPARE(shell::exitScreen(), screen.data());
-    QVERIFY(onlyVisible(screen));
-    QCOMPARE(promotionalTextShown(), text);
-    QCOMPARE(end.count(), 0);
+    QTest::addColumn<QString>("how");
+    for (const char *how :
+         { "end routine before the exit screen exists", "end routine with the exit screen hidden",
+           "exit screen's Exit button", "exit screen's close box" })
+        QTest::newRow(how) << QString::fromLatin1(how);
 }
 
-void TestShutdown::endProgramClosesEveryWindowShownOrHiddenAndEndsTheProcess()
+void TestShutdown::theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce()
 {
-    ProcessEndRecorder end;
-    QPointer<frmNagScreen2> screen = exittest::openExitScreenByClosingAMainWindow();
-    QVERIFY(screen);
-    QPointer<frmDisplay> hiddenResults = new frmDisplay;
-    QPointer<frmMain> shownQuestionnaire = new frmMain;
-    shownQuestionnaire->show();
+    QFETCH(QString, how);
+    ProcessEndRecorder ends;
+    ModalBoxAnswerer noQuestions;
+    Shell shell(testServices(ends));
+    QVERIFY(shell.start());
+    QPointer<frmDisplay> hiddenResults = new frmDisplay; // loaded, never shown
+    frmDisplay *display = nullptr;
+    if (!how.endsWith(u"exists")) {
+        display = finishQuestionnaire(shell);
+        QVERIFY(display && shell.exitScreen());
+    }
+    QPointer<frmNagScreen2> screen = shell.exitScreen();
 
-    modHelp::EndProgram();
+    if (how.startsWith(u"end routine")) {
+        // With the questionnaire shown, whose close step would otherwise
+        // create or show the exit screen.
+        if (display)
+            QVERIFY(clickButton(display, QStringLiteral("cmdBack")));
+        QPointer<QMainWindow> questionnaire = shell.mainWindow();
+        QVERIFY(onlyVisible(questionnaire));
+        shell.EndProgram();
+        QTRY_VERIFY(!questionnaire);
+    } else {
+        // Closing the exit screen enters the end routine a second time.
+        QVERIFY(clickButton(display, QStringLiteral("cmdExit")));
+        QVERIFY(onlyVisible(screen));
+        if (how == u"exit screen's Exit button")
+            QVERIFY(clickButton(screen, QStringLiteral("cmdClose")));
+        else
+            QVERIFY(screen->close());
+    }
 
-    QCOMPARE(end.count(), 1);
-    // Nothing is left on screen, not even the exit screen that the closing
-    // questionnaire's close step would otherwise show.
+    QCOMPARE(ends.count(), 1);
     QCOMPARE(visibleWindowCount(), 0);
-    QTRY_VERIFY(!screen && !hiddenResults && !shownQuestionnaire);
-    QVERIFY(!shell::exitScreen());
+    QTRY_VERIFY(!screen && !hiddenResults);
+    QVERIFY(!shell.exitScreen() && !shell.mainWindow());
+    QVERIFY(noQuestions.seen().isEmpty());
 }
 
 void TestShutdown::aSecondCopyEndsThroughEndProgramWithoutShowingAnyWindow()
 {
-    SingleInstanceGuard firstCopy;
+    SingleInstanceGuard firstCopy(isolatedLockPath());
     QVERIFY(firstCopy.acquire());
-    ProcessEndRecorder end;
+    ProcessEndRecorder ends;
     ModalBoxAnswerer answerer({ QMessageBox::Ok });
+    Shell shell(testServices(ends));
 
-    QCOMPARE(startUp(), nullptr);
+    QVERIFY(!shell.start());
 
-    QCOMPARE(end.count(), 1);
+    QCOMPARE(ends.count(), 1);
     QCOMPARE(answerer.seen().size(), 1);
     QCOMPARE(answerer.seen().first().text, QStringLiteral("Application is already running"));
-    QVERIFY(!shell::exitScreen());
+    QVERIFY(!shell.exitScreen() && !shell.mainWindow());
     QCOMPARE(visibleWindowCount(), 0);
 }
 

@@ -8,14 +8,14 @@
 // TOEVANE_FUZZ_SEED overrides the seed of the mutations.
 
 #include "properties.h"
+#include "support/isolation.h"
 
 #include <QDir>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
-#include <memory>
+#include <iterator>
 
 using namespace toevane;
 
@@ -108,81 +108,35 @@ quint32 mutationSeed()
 
 QList<QByteArray> referralTokens()
 {
-    return { QByteArray(1, '\0'),
-             "&",
-             "=",
-             "#",
-             "?",
-             "+",
-             "%",
-             "%2",
-             "%00",
-             "%E9",
-             " ",
-             "  ",
-             "\r\n",
-             "\r",
-             "\n",
-             "\t",
-             "@",
-             ".",
-             "taf1=",
-             "&taf6=",
-             "http://",
-             "/",
-             ":",
-             ";",
-             "\"",
-             "'",
-             "<",
-             ">",
-             "\\",
-             "\xc3\xa9",
-             "\xe4\xb8\xad",
-             "\xf0\x9f\x98\x80",
-             "\xef\xbb\xbf",
-             "\xff",
-             "\xc3",
-             "\xed\xa0\x80",
-             "\xe2\x80\xae",
-             "\x7f" };
+    const char *const ascii[] = { "&",   "=",     "#",      "?",       "+",   "%",  "%2", "%00",
+                                  "%E9", " ",     "  ",     "\r\n",    "\r",  "\n", "\t", "@",
+                                  ".",   "taf1=", "&taf6=", "http://", "/",   ":",  ";",  "\"",
+                                  "'",   "<",     ">",      "\\",      "\x7f" };
+    const char *const other[] = {
+        "\xff",         "\xc3",         "\xc3\xa9",     "\xe4\xb8\xad",
+        "\xef\xbb\xbf", "\xed\xa0\x80", "\xe2\x80\xae", "\xf0\x9f\x98\x80"
+    };
+    QList<QByteArray> tokens { QByteArray(1, '\0') };
+    tokens.append(QList<QByteArray>(std::begin(ascii), std::end(ascii)));
+    tokens.append(QList<QByteArray>(std::begin(other), std::end(other)));
+    return tokens;
 }
 
 QList<QByteArray> storeTokens()
 {
-    return { "[Settings]\n",
-             "[General]\n",
-             "\n",
-             "\r\n",
-             "=",
-             "\"",
-             "\\",
-             "\\x",
-             "\\u",
-             "\\0",
-             "@Variant(",
-             "@ByteArray(",
-             "@Invalid()",
-             ")",
-             ";",
-             "#",
-             "%",
-             "[",
-             "]",
-             "/",
-             ",",
-             " ",
-             "\t",
-             QByteArray(1, '\0'),
-             "\xef\xbb\xbf",
-             "\xff\xfe",
-             "\xc3\xa9",
-             "0",
-             "9",
-             "-",
-             QByteArray(settings::storedKey(u"Duration").toLatin1()) + '=',
-             settings::scramble(u"2024-03-01").toUtf8(),
-             settings::scramble(u"-").toUtf8() };
+    const char *const shortOnes[] = { "\n",       "\r\n",     "=", "\"", "\\", "\\x",
+                                      "\\u",      "\\0",      ")", ";",  "#",  "%",
+                                      "[",        "]",        "/", ",",  " ",  "\t",
+                                      "\xff\xfe", "\xc3\xa9", "0", "9",  "-" };
+    const char *const longOnes[] = { "[Settings]\n", "[General]\n", "@Variant(",
+                                     "@ByteArray(",  "@Invalid()",  "\xef\xbb\xbf" };
+    QList<QByteArray> tokens { QByteArray(1, '\0'),
+                               settings::storedKey(u"Duration").toLatin1() + '=',
+                               settings::scramble(u"2024-03-01").toUtf8(),
+                               settings::scramble(u"-").toUtf8() };
+    tokens.append(QList<QByteArray>(std::begin(shortOnes), std::end(shortOnes)));
+    tokens.append(QList<QByteArray>(std::begin(longOnes), std::end(longOnes)));
+    return tokens;
 }
 
 } // namespace
@@ -192,26 +146,11 @@ class FuzzTargetsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase() { isolateTestSettings(); }
 
     void everyInputKeepsTheTargetsPromise_data();
     void everyInputKeepsTheTargetsPromise();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_storeHome;
 };
-
-void FuzzTargetsTest::initTestCase()
-{
-    m_storeHome = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_storeHome->isValid());
-}
-
-void FuzzTargetsTest::cleanupTestCase()
-{
-    m_storeHome.reset();
-}
 
 void FuzzTargetsTest::everyInputKeepsTheTargetsPromise_data()
 {
@@ -227,7 +166,7 @@ void FuzzTargetsTest::everyInputKeepsTheTargetsPromise()
     QFETCH(int, mutations);
 
     const QDate today(2024, 3, 1);
-    const QString storeHome = m_storeHome->path();
+    const QString storeHome = isolatedHome() + "/stores";
     const bool referral = target == QLatin1String("referral");
     const Check check = referral
         ? Check([](QByteArrayView input) { return fuzz::checkReferral(input); })
@@ -279,5 +218,5 @@ void FuzzTargetsTest::everyInputKeepsTheTargetsPromise()
     }
 }
 
-QTEST_MAIN(FuzzTargetsTest)
+QTEST_GUILESS_MAIN(FuzzTargetsTest)
 #include "tst_fuzztargets.moc"

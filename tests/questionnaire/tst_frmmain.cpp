@@ -1,18 +1,19 @@
-// The questionnaire window: paging, the checks of Next, Back, and its keys.
+// The questionnaire window: paging, the checks of Next, Back, its keys and
+// the Reading it hands on.
 
-#include "app/shutdown.h"
-#include "exit_screen/frmnagscreen2.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/frmmain.h"
-#include "results/frmdisplay.h"
+#include "support/isolation.h"
 #include "support/modalboxanswerer.h"
-#include "support/recorders.h"
 #include "support/windows.h"
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 using namespace toevane;
 
@@ -58,31 +59,33 @@ class FrmMainTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
-    void windowOpensOnPageZeroWithNothingSelected();
-    void pagesCarryTheirButtons();
+    void windowOpensOnPageZeroWithNothingSelectedAndFocusOnExit();
+    void eachPageOffersItsAnswersAndItsButtons();
     void nextRefusesAnUnansweredPage_data();
     void nextRefusesAnUnansweredPage();
     void toeShapeQuestionDecidesWhetherToSkip_data();
     void toeShapeQuestionDecidesWhetherToSkip();
-    void answeredToeShapeGoesOnWithoutAsking();
     void skippedToeShapeIsAskedAgainAfterGoingBack();
     void backKeepsEverySelection();
-    void exitHoldsTheFocusWhenTheWindowOpens();
     void windowKeysCloseTheWindow_data();
     void windowKeysCloseTheWindow();
-    void enterOnAFocusedNextButtonPressesNext();
     void focusFollowsThePageToItsNextButton_data();
     void focusFollowsThePageToItsNextButton();
     void escAndCloseBoxDoNotAnswerTheToeShapeQuestion();
-    void repeatedAnalyzeMakesOneResultsWindow();
-    void backOnPageOneRepeatedlyStaysOnPageZero();
+    void analyzeHandsOnTheReadingOfTheAnswersOnce();
 
 private:
-    frmMain *m_window = nullptr;
+    QPointer<frmMain> m_window;
 };
+
+void FrmMainTest::initTestCase()
+{
+    isolateTestSettings();
+}
 
 void FrmMainTest::init()
 {
@@ -93,11 +96,10 @@ void FrmMainTest::init()
 
 void FrmMainTest::cleanup()
 {
-    endProgramAndClearWindows();
-    m_window = nullptr;
+    clearWindows();
 }
 
-void FrmMainTest::windowOpensOnPageZeroWithNothingSelected()
+void FrmMainTest::windowOpensOnPageZeroWithNothingSelectedAndFocusOnExit()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Toevane v1.10"));
     QCOMPARE(m_window->centralWidget()->size(), QSize(484, 393));
@@ -105,12 +107,20 @@ void FrmMainTest::windowOpensOnPageZeroWithNothingSelected()
     QCOMPARE(m_window->currentPage(), 0);
     for (int page = 0; page < catalogue::kQuestionCount; ++page)
         QCOMPARE(selectedAnswer(*m_window, page), -1);
+    QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                             : QString(),
+                 QStringLiteral("cmdExit"));
 }
 
-void FrmMainTest::pagesCarryTheirButtons()
+void FrmMainTest::eachPageOffersItsAnswersAndItsButtons()
 {
     QVERIFY(!backButton(*m_window, 0));
     for (int page = 0; page < catalogue::kQuestionCount; ++page) {
+        const catalogue::Question &question = catalogue::question(page);
+        for (int answer = 0; answer < question.answerCount(); ++answer)
+            QCOMPARE(m_window->option(page, answer)->text(),
+                     question.answers[std::size_t(answer)].caption.toString());
+        QVERIFY(!m_window->option(page, question.answerCount()));
         QVERIFY(nextButton(*m_window, page));
         QCOMPARE(nextButton(*m_window, page)->text(),
                  page == 7 ? QStringLiteral("&Analyze My Toes") : QStringLiteral("&Next"));
@@ -134,6 +144,7 @@ void FrmMainTest::nextRefusesAnUnansweredPage()
     if (page > catalogue::kToeShapePage)
         QCOMPARE(selectedAnswer(*m_window, catalogue::kToeShapePage), 0);
 
+    QSignalSpy finished(m_window.data(), &frmMain::finished);
     ModalBoxAnswerer answerer({ QMessageBox::Ok });
     clickNext(*m_window, page);
     QVERIFY(answerer.waitUntilAllAnswered());
@@ -145,7 +156,7 @@ void FrmMainTest::nextRefusesAnUnansweredPage()
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(m_window->currentPage(), page);
     QVERIFY(m_window->isVisible());
-    QCOMPARE(visibleWindows<frmDisplay>().size(), 0);
+    QCOMPARE(finished.count(), 0);
 }
 
 void FrmMainTest::toeShapeQuestionDecidesWhetherToSkip_data()
@@ -176,16 +187,6 @@ void FrmMainTest::toeShapeQuestionDecidesWhetherToSkip()
     QCOMPARE(selectedAnswer(*m_window, catalogue::kToeShapePage), -1);
 }
 
-void FrmMainTest::answeredToeShapeGoesOnWithoutAsking()
-{
-    walkTo(*m_window, catalogue::kToeShapePage);
-    m_window->option(catalogue::kToeShapePage, 2)->setChecked(true);
-    ModalBoxAnswerer answerer;
-    clickNext(*m_window, catalogue::kToeShapePage);
-    QCOMPARE(m_window->currentPage(), 6);
-    QVERIFY(answerer.seen().isEmpty());
-}
-
 void FrmMainTest::skippedToeShapeIsAskedAgainAfterGoingBack()
 {
     walkTo(*m_window, catalogue::kToeShapePage);
@@ -204,6 +205,7 @@ void FrmMainTest::skippedToeShapeIsAskedAgainAfterGoingBack()
     QVERIFY(again.waitUntilAllAnswered());
     QCOMPARE(again.seen().size(), 1);
     QCOMPARE(m_window->currentPage(), 5);
+    // Answered, it goes on without asking.
     m_window->option(5, 1)->setChecked(true);
     clickNext(*m_window, catalogue::kToeShapePage);
     QCOMPARE(m_window->currentPage(), 6);
@@ -231,13 +233,6 @@ void FrmMainTest::backKeepsEverySelection()
     QCOMPARE(m_window->currentPage(), 1);
 }
 
-void FrmMainTest::exitHoldsTheFocusWhenTheWindowOpens()
-{
-    QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
-                                             : QString(),
-                 QStringLiteral("cmdExit"));
-}
-
 void FrmMainTest::windowKeysCloseTheWindow_data()
 {
     QTest::addColumn<int>("key");
@@ -253,7 +248,7 @@ void FrmMainTest::windowKeysCloseTheWindow()
 {
     QFETCH(int, key);
     QFETCH(bool, focusOnOption);
-    ProcessEndRecorder ends;
+    QSignalSpy closed(m_window.data(), &frmMain::closed);
     QWidget *target = QApplication::focusWidget();
     if (focusOnOption) {
         target = m_window->option(0, 0);
@@ -263,21 +258,8 @@ void FrmMainTest::windowKeysCloseTheWindow()
     QVERIFY(target);
     QTest::keyClick(target, Qt::Key(key),
                     key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QTRY_VERIFY(!m_window->isVisible());
-    QVERIFY(shell::exitScreen());
-    QVERIFY(shell::exitScreen()->isVisible());
-    QCOMPARE(ends.count(), 0);
-}
-
-void FrmMainTest::enterOnAFocusedNextButtonPressesNext()
-{
-    m_window->option(0, 3)->setChecked(true);
-    QPushButton *next = nextButton(*m_window, 0);
-    next->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), next);
-    QTest::keyClick(next, Qt::Key_Return);
-    QCOMPARE(m_window->currentPage(), 1);
-    QVERIFY(m_window->isVisible());
+    QTRY_COMPARE(closed.count(), 1);
+    QTRY_VERIFY(!m_window); // unloaded, not hidden
 }
 
 void FrmMainTest::focusFollowsThePageToItsNextButton_data()
@@ -302,7 +284,7 @@ void FrmMainTest::focusFollowsThePageToItsNextButton()
     QCOMPARE(m_window->currentPage(), page);
     QCOMPARE(QApplication::focusWidget(), nextButton(*m_window, page));
 
-    // Page 1 is answered, page 3 is not.
+    // Enter presses the focused Next: page 1 is answered, page 3 is not.
     ModalBoxAnswerer answerer({ QMessageBox::Ok });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(m_window->isVisible());
@@ -313,7 +295,9 @@ void FrmMainTest::focusFollowsThePageToItsNextButton()
 void FrmMainTest::escAndCloseBoxDoNotAnswerTheToeShapeQuestion()
 {
     walkTo(*m_window, catalogue::kToeShapePage);
+    // Esc and the close box first; then the box is answered Yes.
     bool stayedOpen = false;
+    std::optional<ModalBoxAnswerer> answerer;
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -323,35 +307,33 @@ void FrmMainTest::escAndCloseBoxDoNotAnswerTheToeShapeQuestion()
         QTest::keyClick(box, Qt::Key_Escape);
         box->close();
         stayedOpen = box->isVisible();
-        box->button(QMessageBox::Yes)->click();
+        answerer.emplace(QList { QMessageBox::Yes });
     });
     poll.start(10);
     clickNext(*m_window, catalogue::kToeShapePage);
     QVERIFY(stayedOpen);
+    QVERIFY(answerer && answerer->allAnswered());
     QCOMPARE(m_window->currentPage(), catalogue::kToeShapePage);
 }
 
-void FrmMainTest::repeatedAnalyzeMakesOneResultsWindow()
+void FrmMainTest::analyzeHandsOnTheReadingOfTheAnswersOnce()
 {
-    walkTo(*m_window, 7);
-    m_window->option(7, 0)->setChecked(true);
-    QPushButton *analyze = nextButton(*m_window, 7);
-    // The second click reaches a window that is already finished.
-    m_window->cmdNext_Click(7);
-    m_window->cmdNext_Click(7);
-    QTest::mouseClick(analyze, Qt::LeftButton);
-    QCOMPARE(visibleWindows<frmDisplay>().size(), 1);
-    QCOMPARE(visibleWindows<frmMain>().size(), 0);
-    QCOMPARE(visibleWindowCount(), 1);
-}
+    const std::array<int, 8> answers { 1, 0, 4, 2, 1, -1, 3, 1 };
+    QSignalSpy finished(m_window.data(), &frmMain::finished);
+    answerAndFinish(*m_window, answers);
+    QCOMPARE(finished.count(), 1);
+    // A window that has finished makes no second Reading.
+    QVERIFY(clickButton(m_window, QStringLiteral("cmdNext_7")));
+    QCOMPARE(finished.count(), 1);
 
-void FrmMainTest::backOnPageOneRepeatedlyStaysOnPageZero()
-{
-    walkTo(*m_window, 1);
-    for (int i = 0; i < 5; ++i)
-        m_window->cmdBack_Click(1);
-    QCOMPARE(m_window->currentPage(), 0);
-    QCOMPARE(selectedAnswer(*m_window, 0), 0);
+    const auto reading = finished.first().first().value<Reading>();
+    for (const catalogue::Question &question : catalogue::questions()) {
+        const ReadingEntry &entry = reading[std::size_t(question.page)];
+        const int answer = answers[std::size_t(question.page)];
+        QCOMPARE(entry.answered, answer >= 0);
+        if (answer >= 0)
+            QCOMPARE(entry.text, question.answers[std::size_t(answer)].text.toString());
+    }
 }
 
 QTEST_MAIN(FrmMainTest)

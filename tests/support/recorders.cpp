@@ -1,7 +1,5 @@
 #include "support/recorders.h"
 
-#include "app/platform.h"
-
 #include <QDesktopServices>
 
 UrlRecorder::UrlRecorder()
@@ -27,14 +25,4 @@ QStringList UrlRecorder::addresses() const
 void UrlRecorder::open(const QUrl &url)
 {
     m_urls.append(url);
-}
-
-ProcessEndRecorder::ProcessEndRecorder()
-{
-    toevane::process::setEndHandler([count = m_count](int) { ++*count; });
-}
-
-ProcessEndRecorder::~ProcessEndRecorder()
-{
-    toevane::process::resetEndHandler();
 }

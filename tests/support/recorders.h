@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 // Records every address the program asks the desktop to open.
@@ -30,9 +31,11 @@ private:
 class ProcessEndRecorder
 {
 public:
-    ProcessEndRecorder();
-    ~ProcessEndRecorder();
-
+    // What a ShellServices::endProcess of a test is set to.
+    std::function<void(int)> handler() const
+    {
+        return [count = m_count](int) { ++*count; };
+    }
     int count() const { return *m_count; }
 
 private:

@@ -1,13 +1,14 @@
 #include "support/windows.h"
 
-#include "app/shutdown.h"
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
+#include "support/isolation.h"
 #include "support/modalboxanswerer.h"
 #include "support/recorders.h"
 
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 
 int visibleWindowCount()
@@ -21,14 +22,33 @@ int visibleWindowCount()
     return count;
 }
 
-int endProgramAndClearWindows()
+toevane::ShellServices testServices(const ProcessEndRecorder &ends, toevane::SeedSource clockSeed)
 {
-    int ends = 0;
-    {
-        ProcessEndRecorder recorder;
-        modHelp::EndProgram();
-        ends = recorder.count();
-    }
+    toevane::ShellServices services;
+    services.lockPath = isolatedLockPath();
+    services.endProcess = ends.handler();
+    if (clockSeed)
+        services.clockSeed = std::move(clockSeed);
+    return services;
+}
+
+bool clickButton(QWidget *window, const QString &objectName)
+{
+    auto *button = window->findChild<QAbstractButton *>(objectName);
+    if (!button || !button->isEnabled() || !button->isVisibleTo(window))
+        return false;
+    button->click();
+    return true;
+}
+
+void endProgramAndClearWindows(toevane::Shell &shell)
+{
+    shell.EndProgram();
+    clearWindows();
+}
+
+void clearWindows()
+{
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QList<QPointer<QWidget>> left;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -37,20 +57,20 @@ int endProgramAndClearWindows()
     }
     for (const QPointer<QWidget> &widget : std::as_const(left))
         delete widget.data();
-    return ends;
 }
 
 frmDisplay *answerAndFinish(frmMain &questionnaire, const std::array<int, 8> &answers)
 {
     for (int page = 0; page < int(answers.size()); ++page) {
         const int answer = answers[std::size_t(page)];
+        const QString next = QStringLiteral("cmdNext_%1").arg(page);
         if (answer >= 0) {
             questionnaire.option(page, answer)->setChecked(true);
-            questionnaire.cmdNext_Click(page);
+            if (!clickButton(&questionnaire, next))
+                return nullptr;
         } else {
             ModalBoxAnswerer skip({ QMessageBox::No });
-            questionnaire.cmdNext_Click(page);
-            if (!skip.waitUntilAllAnswered())
+            if (!clickButton(&questionnaire, next) || !skip.waitUntilAllAnswered())
                 return nullptr;
         }
     }

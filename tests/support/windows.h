@@ -1,11 +1,17 @@
 #pragma once
 
+#include "app/shell.h"
+
 #include <QApplication>
 #include <QWidget>
 
 #include <array>
 
-// Finding and clearing the program's top-level windows in tests.
+class frmDisplay;
+class frmMain;
+class ProcessEndRecorder;
+
+// Finding, driving and clearing the program's windows in tests.
 
 // Every visible top-level window of the given class.
 template<typename Window> QList<Window *> visibleWindows()
@@ -22,15 +28,23 @@ template<typename Window> QList<Window *> visibleWindows()
 // Number of visible top-level windows of any kind (menus excluded).
 int visibleWindowCount();
 
-class frmDisplay;
-class frmMain;
+// The services of a Shell under test: the instance lock in the test's own
+// folder (see isolateTestSettings()), the process end counted by the
+// recorder, and the given clock seed when there is one.
+toevane::ShellServices testServices(const ProcessEndRecorder &ends,
+                                    toevane::SeedSource clockSeed = {});
+
+// Clicks the child push button of that objectName; false when there is none
+// or it is disabled or hidden.
+bool clickButton(QWidget *window, const QString &objectName);
 
 // Answers every page of the questionnaire with answers[page] and presses
 // Next each time; -1 leaves a page unanswered and answers the Toe Shape
 // question with No. Returns the results window that opened, or null.
 frmDisplay *answerAndFinish(frmMain &questionnaire, const std::array<int, 8> &answers);
 
-// Runs EndProgram with the process end replaced, then deletes every window
-// that is left, so that the next test starts with none (and with a new exit
-// screen). Returns how often the process end was requested.
-int endProgramAndClearWindows();
+// Runs the shell's EndProgram (its process end must be a recorder's), then
+// deletes every window that is left, so that the next test starts with none.
+void endProgramAndClearWindows(toevane::Shell &shell);
+// Deletes every top-level window that is left.
+void clearWindows();

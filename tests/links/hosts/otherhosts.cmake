@@ -21,7 +21,7 @@ endforeach()
 set(configure_args
     -S "${SOURCE_DIR}" -B "${BINARY_DIR}" -G "${GENERATOR}"
     -DCMAKE_BUILD_TYPE=Debug
-    -DTOEVANE_BUILD_TESTS=ON
+    -DBUILD_TESTING=ON
     -DTOEVANE_HOSTS_CHECK_BUILD=ON
     "-DTOEVANE_FORUM_HOST=${FORUM_HOST}"
     "-DTOEVANE_HELP_HOST=${HELP_HOST}")
@@ -41,18 +41,11 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "building the link test with other hosts failed: ${result}")
 endif()
 
-# A home of its own, as for every unit test.
-set(home "${BINARY_DIR}/home")
-file(MAKE_DIRECTORY "${home}/config" "${home}/runtime")
-file(CHMOD "${home}/runtime" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-
+# The test keeps its settings in a folder of its own (isolateTestSettings).
 execute_process(
     COMMAND "${CMAKE_COMMAND}" -E env
         --unset=QT_QPA_PLATFORMTHEME
         QT_QPA_PLATFORM=offscreen
-        "HOME=${home}"
-        "XDG_CONFIG_HOME=${home}/config"
-        "XDG_RUNTIME_DIR=${home}/runtime"
         "TOEVANE_EXPECT_FORUM_HOST=${FORUM_HOST}"
         "TOEVANE_EXPECT_HELP_HOST=${HELP_HOST}"
         "TOEVANE_UNEXPECTED_HOSTS=${UNEXPECTED_HOSTS}"

@@ -1,4 +1,4 @@
-#include "app/look.h"
+#include "common/look.h"
 
 #include <QHash>
 #include <QPushButton>

@@ -1,9 +1,8 @@
-#include "app/mainwindowbase.h"
+#include "common/mainwindowbase.h"
 
-#include "app/apptext.h"
-#include "app/icon.h"
-#include "app/look.h"
-#include "app/shutdown.h"
+#include "common/apptext.h"
+#include "common/icon.h"
+#include "common/look.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -40,8 +39,8 @@ void MainWindowBase::fixWindowSize()
 void MainWindowBase::closeEvent(QCloseEvent *event)
 {
     // Closing never asks and cannot be cancelled.
-    shell::Form_Unload();
     event->accept();
+    Q_EMIT closed();
 }
 
 void MainWindowBase::keyPressEvent(QKeyEvent *event)

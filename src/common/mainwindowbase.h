@@ -8,7 +8,7 @@ namespace toevane {
 
 // What the two main windows share: the title, a fixed client area centred on
 // the screen whenever the window opens, the purple look, Esc and Enter as
-// the Exit button, and the close step that leads to the exit screen.
+// the Exit button, and the report that the window has been closed.
 class MainWindowBase : public QMainWindow
 {
     Q_OBJECT
@@ -17,6 +17,13 @@ public:
     MainWindowBase(const char *objectName, QSize clientSize, QWidget *parent = nullptr);
 
     QWidget *client() const { return m_client; }
+
+Q_SIGNALS:
+    // The window has been closed (by any means) and is going away; closing
+    // never asks and cannot be cancelled.
+    void closed();
+    // The user chose Help > About Software.
+    void aboutRequested();
 
 protected:
     // Call once the menu bar exists: fixes the window to client + menu bar.

@@ -1,6 +1,6 @@
-#include "app/messagebox.h"
+#include "common/messagebox.h"
 
-#include "app/apptext.h"
+#include "common/apptext.h"
 
 #include <QApplication>
 #include <QKeyEvent>

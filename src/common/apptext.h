@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/appinfo.h"
+
 #include <QString>
 
 namespace toevane {
@@ -10,10 +12,10 @@ inline QString appTitle()
     return QStringLiteral("Toevane");
 }
 
-// Title of every window of the program.
+// Title of every window of the program: "Toevane v" and the version.
 inline QString programWindowTitle()
 {
-    return QStringLiteral("Toevane v1.10");
+    return appTitle() + QStringLiteral(" v") + QLatin1StringView(appinfo::kVersion);
 }
 
 } // namespace toevane

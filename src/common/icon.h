@@ -5,7 +5,7 @@
 
 namespace toevane {
 
-// The program's icon, drawn from its SVG once and shared.
+// The program's icon, drawn from its SVG and shared by every window.
 const QIcon &appIcon();
 // The icon at the given size in device-independent pixels.
 QPixmap appPixmap(int size);

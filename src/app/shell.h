@@ -1,0 +1,104 @@
+#pragma once
+
+// How the program is built, bottom to top. Each layer includes only the ones
+// below it; no two files include each other.
+//
+//   common/        what everything shares: the program's name and version,
+//                  today's date and the random generator (Qt Core), and for
+//                  the windows their look, icon, message boxes and the base of
+//                  the two main windows.
+//   links/         the addresses on the maker's sites (Qt Core); the one
+//                  launcher that opens them, the link label, the menus and
+//                  promotional labels of the main windows.
+//   questionnaire/ the question catalogue and the Reading made from the
+//                  answers (Qt Core); the questionnaire window frmMain.
+//   results/       the results window frmDisplay and ApplyReading.
+//   about/         the About window.
+//   exit_screen/   the referral's checks and address (Qt Core); the exit
+//                  screen frmNagScreen2 and TellAFriend.
+//   app/           the reminder's decision, the settings store and the
+//                  single-instance guard (Qt Core); the update reminder, and
+//                  on top the Shell, which main() creates.
+//
+// The Qt Core parts form the library toevane_core, which does not link Qt Gui
+// or Widgets; the rest forms toevane_gui. A window only reports what the user
+// did, with signals; the Shell alone creates, closes, hides and shows
+// windows, and holds the state of the window flow.
+
+#include "app/singleinstance.h"
+#include "common/platform.h"
+#include "questionnaire/reading.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QMainWindow;
+class frmDisplay;
+class frmMain;
+class frmNagScreen2;
+
+namespace toevane {
+
+class MainWindowBase;
+
+// The platform services that the Shell uses, replaceable by tests.
+struct ShellServices
+{
+    TodaySource today = &systemToday;
+    SeedSource clockSeed = &systemClockSeed;
+    QString lockPath = SingleInstanceGuard::defaultLockPath();
+    // Ends the process at once. Empty: release the instance lock, flush the
+    // standard streams and leave without unwinding anything else, so that
+    // no window or pending event can keep the program alive.
+    std::function<void(int exitCode)> endProcess;
+};
+
+// Owns the window flow: exactly one main window on screen at a time, the
+// exit screen once created, and the end of the program.
+class Shell : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Shell(ShellServices services = {}, QObject *parent = nullptr);
+    ~Shell() override;
+
+    // The start sequence: single-instance guard, seeding, update reminder,
+    // the questionnaire window and the choice of its promotional label.
+    // False when another copy is running: this copy has then shown
+    // "Application is already running" and gone through EndProgram.
+    bool start();
+
+    // Closes every loaded window, shown or hidden, then ends the process.
+    // Entered again from a close step it started, it returns at once.
+    void EndProgram();
+
+    // The main window on screen (frmMain or frmDisplay), if any.
+    QMainWindow *mainWindow() const;
+    // The exit screen if it has been created in this run, else null.
+    frmNagScreen2 *exitScreen() const;
+    Random &random() { return m_random; }
+
+private:
+    frmMain *openQuestionnaire();
+    void CoBrand_Randomize(frmMain &questionnaire);
+    void FinishQuestionnaire(frmMain &questionnaire, const Reading &reading);
+    void backToQuestionnaire(frmDisplay &results);
+    void Form_Unload();
+    void adopt(MainWindowBase *window);
+    void showAbout();
+    void endProcess(int exitCode);
+
+    ShellServices m_services;
+    SingleInstanceGuard m_guard;
+    Random m_random;
+    QPointer<QMainWindow> m_mainWindow;
+    QPointer<frmNagScreen2> m_exitScreen;
+    short m_coBrandRandomNumber = 0; // 1 to 6: odd brings lblCobrand to the front
+    bool m_switching = false; // a switch between the main windows is under way
+    bool m_ending = false; // EndProgram has begun
+};
+
+} // namespace toevane
