@@ -20,8 +20,10 @@ public:
     SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
 
     // True when this copy now holds the lock, false when another live copy
-    // does. A lock that cannot be created at all (read-only folder) does not
-    // stop the program: it then runs unguarded.
+    // does. A lock that cannot be created at all (read-only folder), a path
+    // that is not a regular file, or a stale lock that cannot be removed
+    // within a few seconds does not stop the program: it then runs
+    // unguarded. Never blocks on what it finds at the path.
     bool acquire();
     void release();
 
@@ -32,7 +34,11 @@ public:
     static QString defaultLockPath();
 
 private:
-    bool ownerlessLockIsStale() const;
+    enum class OwnerlessLock { Held, Fresh, Stale };
+    bool lockPathIsFree() const;
+    bool lockPathIsRegularFile() const;
+    OwnerlessLock ownerlessLockState() const;
+    bool removeStaleLock() const;
 
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;

@@ -7,8 +7,10 @@ CTest registers every function named case_* below as the test e2e_<name>.
 
 import os
 import signal
+import stat
 import subprocess
 import sys
+import time
 
 import harness
 from harness import BOX, check, wait_until
@@ -354,6 +356,131 @@ def case_update_reminder(s):
     exit_screen = to_exit_screen(s, program, q.wid)
     s.key(exit_screen, "alt+x")
     expect_ended(s, program, "Alt+X on the exit screen")
+
+
+
+# --- what a start finds at its lock and settings paths -------------------------
+# Whatever stands there, a start shows the questionnaire within 5 seconds and
+# leaves everything but its own regular files as it was.
+
+START_LIMIT = 5.0
+
+
+def start_despite(s, what):
+    """Starts a copy, which must show its questionnaire in time; ends it."""
+    program = s.start_program()
+    wid = s.wait_screen(program, "questionnaire", what=f"the questionnaire despite {what}",
+                        timeout=START_LIMIT)["questionnaire"]
+    s.key(to_exit_screen(s, program, wid), "alt+x")
+    expect_ended(s, program, f"Alt+X on the exit screen ({what})")
+
+
+def file_kind(path):
+    """What stands at the path, links not followed, with what makes it that."""
+    try:
+        status = os.lstat(path)
+    except FileNotFoundError:
+        return None
+    if stat.S_ISLNK(status.st_mode):
+        return ("link", os.readlink(path))
+    if stat.S_ISREG(status.st_mode):
+        with open(path, "rb") as f:
+            return ("file", f.read())
+    return (stat.S_IFMT(status.st_mode), status.st_rdev)
+
+
+def chattr(flag, path):
+    return subprocess.run(["chattr", flag, path], capture_output=True).returncode == 0
+
+
+def device_like_node(s):
+    """A character device like /dev/null in the session's folder (as root),
+    else a FIFO: a node that a settings write must never replace."""
+    node = os.path.join(s.root, "nodes", "null")
+    os.makedirs(os.path.dirname(node), exist_ok=True)
+    try:
+        os.mknod(node, stat.S_IFCHR | 0o666, os.makedev(1, 3))
+    except PermissionError:
+        os.mkfifo(node)
+    return node
+
+
+def case_odd_lock_paths(s):
+    """A folder, a FIFO, a dangling link, an immutable empty file or a garbled
+    file dated in the future at the lock path never hangs the start."""
+    lock = os.path.join(s.runtime, "ToevaneFree.lock")
+    immutable = None
+    states = [("a folder", lambda: os.mkdir(lock)),
+              ("a FIFO", lambda: os.mkfifo(lock)),
+              ("a dangling link", lambda: os.symlink(os.path.join(s.root, "nowhere"), lock))]
+    with open(os.path.join(s.root, "probe"), "w"):
+        pass
+    if chattr("+i", os.path.join(s.root, "probe")):
+        chattr("-i", os.path.join(s.root, "probe"))
+
+        def make_immutable():
+            open(lock, "w").close()
+            check(chattr("+i", lock), "chattr +i on the lock file failed")
+        states.append(("an immutable empty file", make_immutable))
+        immutable = "an immutable empty file"
+    else:
+        print("note: chattr +i is not possible here; the immutable lock is not tried")
+    for what, make in states:
+        make()
+        before = file_kind(lock)
+        start_despite(s, what)
+        check(file_kind(lock) == before, f"the start changed {what}: {file_kind(lock)}")
+        if what == immutable:
+            chattr("-i", lock)
+        if os.path.isdir(lock) and not os.path.islink(lock):
+            os.rmdir(lock)
+        else:
+            os.unlink(lock)
+
+    # A crash left a garbled lock, then the clock was set back: the file's
+    # time lies a day ahead. It is stale all the same and taken over.
+    with open(lock, "wb") as f:
+        f.write(b"\x00garbage")
+    ahead = time.time() + 86400
+    os.utime(lock, (ahead, ahead))
+    program = s.start_program()
+    q = s.wait_screen(program, "questionnaire", what="the questionnaire despite a future lock",
+                      timeout=START_LIMIT)["questionnaire"]
+    with open(lock, "rb") as f:
+        owner = f.read().split(b"\n")[0]
+    check(owner == str(program.pid).encode(), f"the lock was not taken over: {owner!r}")
+    exit_screen = to_exit_screen(s, program, q)
+    s.key(exit_screen, "alt+x")
+    expect_ended(s, program, "Alt+X on the exit screen (future lock)")
+
+
+def case_odd_settings_paths(s):
+    """A FIFO at the settings path, or a link to a device node, never hangs
+    the start and is never replaced; a link to a regular file is followed."""
+    os.makedirs(os.path.dirname(s.settings_file))
+    node = device_like_node(s)
+    dotfile = os.path.join(s.root, "dotfiles", "ToevaneFree.conf")
+    os.makedirs(os.path.dirname(dotfile))
+    open(dotfile, "w").close()
+    states = [("a FIFO", lambda: os.mkfifo(s.settings_file)),
+              ("a link to a device node", lambda: os.symlink(node, s.settings_file))]
+    for what, make in states:
+        make()
+        before = (file_kind(s.settings_file), file_kind(node))
+        start_despite(s, what)
+        after = (file_kind(s.settings_file), file_kind(node))
+        check(after == before, f"the start changed {what}: {before} -> {after}")
+        check(sorted(os.listdir(os.path.dirname(s.settings_file))) == ["ToevaneFree.conf"],
+              f"the start wrote beside {what}: {os.listdir(os.path.dirname(s.settings_file))}")
+        os.unlink(s.settings_file)
+
+    # Kept in a dotfiles folder: the date goes into the file the link names.
+    os.symlink(dotfile, s.settings_file)
+    start_despite(s, "a link to a regular file")
+    check(os.readlink(s.settings_file) == dotfile, "the link was replaced")
+    today = harness.days_ago(0).isoformat()
+    check(stored_reminder_date(s) == today,
+          f"stored date through the link {stored_reminder_date(s)!r}, expected {today}")
 
 
 if __name__ == "__main__":

@@ -329,7 +329,7 @@ class Session:
                 found[kind] = wid
         return found
 
-    def wait_screen(self, program, *kinds, what=None):
+    def wait_screen(self, program, *kinds, what=None, timeout=WAIT):
         """Waits until exactly these kinds of window of the program are visible."""
         expected = sorted(kinds)
         last = [None]
@@ -342,7 +342,8 @@ class Session:
             return (shown,) if sorted(shown) == expected else None
 
         try:
-            return wait_until(matches, what or f"the screen to show {expected or 'no window'}")[0]
+            return wait_until(matches, what or f"the screen to show {expected or 'no window'}",
+                              timeout)[0]
         except Failure as failure:
             raise Failure(f"{failure}; visible: {sorted(last[0] or {})}") from None
 
