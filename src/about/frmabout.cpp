@@ -4,6 +4,7 @@
 #include "common/icon.h"
 #include "common/look.h"
 #include "common/mainwindowbase.h"
+#include "common/windowhints.h"
 #include "links/addresses.h"
 #include "links/linklabel.h"
 #include "links/modhelp.h"
@@ -64,6 +65,9 @@ frmAbout::frmAbout(QWidget *parent)
     // Blocks every other window of the program while it is open, whoever
     // opened it.
     setWindowModality(Qt::ApplicationModal);
+    // A dialog without an owner would otherwise get a task bar entry of its
+    // own.
+    keepOutOfTaskBar(this);
     setFixedSize(kClientSize);
     setFont(look::verdana(8.25));
     look::setBackground(this, look::kPurple);

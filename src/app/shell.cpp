@@ -15,6 +15,17 @@
 #include <cstdio>
 #include <cstdlib>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define TOEVANE_LEAK_CHECK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TOEVANE_LEAK_CHECK 1
+#endif
+#endif
+#if TOEVANE_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace toevane {
 
 Shell::Shell(ShellServices services, QObject *parent)
@@ -48,7 +59,10 @@ frmNagScreen2 *Shell::exitScreen() const
 bool Shell::start()
 {
     if (!m_guard.acquire()) {
-        showMessage(QStringLiteral("Application is already running"), QMessageBox::Information);
+        // The only window of this copy, and it goes with OK: kept above all,
+        // so that the other copy's exit screen (kept on top) cannot hide it.
+        showMessage(QStringLiteral("Application is already running"), QMessageBox::Information,
+                    QMessageBox::Ok, QMessageBox::NoButton, BoxStacking::AboveAll);
         EndProgram();
         return false;
     }
@@ -152,6 +166,11 @@ void Shell::endProcess(int exitCode)
     }
     m_guard.release();
     std::fflush(nullptr);
+#if TOEVANE_LEAK_CHECK
+    // std::_Exit skips LeakSanitizer's check at exit: a leak in a sanitizer
+    // build ends the program with the sanitizer's report and exit code.
+    __lsan_do_leak_check();
+#endif
     std::_Exit(exitCode);
 }
 

@@ -1,6 +1,8 @@
 #include "common/look.h"
 
+#include <QFontMetrics>
 #include <QHash>
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
@@ -8,9 +10,20 @@ namespace toevane::look {
 
 namespace {
 
+// The face every text is laid out for where the named one is missing (as
+// Verdana and MS Sans Serif are on Linux desktops): named after it, so that
+// every system shows what the layout was made with, not whatever fontconfig
+// picks.
+const QString &standIn()
+{
+    static const QString family = QStringLiteral("DejaVu Sans");
+    return family;
+}
+
 QFont makeFont(const QString &family, qreal pointSize, bool bold, bool underline)
 {
-    QFont font(family);
+    QFont font;
+    font.setFamilies({ family, standIn() });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -40,6 +53,19 @@ const QFont &verdana(qreal pointSize, Weight weight, Underline underline)
 const QFont &sansSerif(qreal pointSize)
 {
     return cachedFont(QStringLiteral("MS Sans Serif"), pointSize, false, false);
+}
+
+void fitOnOneLine(QLabel *label)
+{
+    constexpr qreal kStep = 0.1, kMostTightening = 0.6; // pixels between letters
+    QFont font = label->font();
+    const int room = label->contentsRect().width() - 2 * label->margin();
+    for (qreal spacing = 0;
+         QFontMetrics(font).size(0, label->text()).width() > room && spacing > -kMostTightening;) {
+        spacing -= kStep;
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    }
+    label->setFont(font);
 }
 
 void setTextColor(QWidget *widget, const QColor &color)

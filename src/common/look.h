@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QLabel;
 class QPushButton;
 class QRect;
 class QWidget;
@@ -25,12 +26,17 @@ inline constexpr QColor kLinkBlue { 0, 0, 192 };
 enum class Weight { Regular, Bold };
 enum class Underline { No, Yes };
 
-// "Verdana" at the given size; fontconfig substitutes a metric-compatible
-// face (DejaVu Sans) where Verdana is not installed.
+// "Verdana" at the given size, and DejaVu Sans, its metric-compatible
+// stand-in, where Verdana is not installed.
 const QFont &verdana(qreal pointSize, Weight weight = Weight::Regular,
                      Underline underline = Underline::No);
-// The classic dialog face of the exit screen.
+// The classic dialog face of the exit screen, with the same stand-in.
 const QFont &sansSerif(qreal pointSize);
+
+// Keeps a label's text on its one line: where the font the system gives runs
+// wider than the label, the letters are set a little closer (by at most 0.6
+// px each), never smaller.
+void fitOnOneLine(QLabel *label);
 
 // Text colour of a widget (its WindowText, Text and ButtonText roles).
 void setTextColor(QWidget *widget, const QColor &color);

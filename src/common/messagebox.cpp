@@ -46,10 +46,13 @@ protected:
 
 QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton)
+                                        QMessageBox::StandardButton defaultButton,
+                                        BoxStacking stacking)
 {
     QMessageBox box(icon, appTitle(), text, buttons, windowOnTop());
     box.setWindowModality(Qt::ApplicationModal);
+    if (stacking == BoxStacking::AboveAll)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setTextFormat(Qt::PlainText);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);

@@ -4,12 +4,18 @@
 
 namespace toevane {
 
+enum class BoxStacking {
+    WithItsWindow, // above the window on top of the program
+    AboveAll, // kept above every window, also those kept on top
+};
+
 // The one place that builds the program's message boxes: application-modal,
 // captioned "Toevane", parented to the window on top so that a window manager
 // stacks the box above it. Returns the button that closed the box.
 QMessageBox::StandardButton
 showMessage(const QString &text, QMessageBox::Icon icon,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+            BoxStacking stacking = BoxStacking::WithItsWindow);
 
 } // namespace toevane

@@ -38,10 +38,9 @@ constexpr QRect kCmdClose { 400, 184, 83, 25 };
 constexpr QRect kFrame2 { 8, 216, 471, 97 };
 constexpr QRect kFrame6 { 488, 8, 249, 305 };
 
-// Inside Frame6. The link caption takes two lines at this width, so the
-// catalogue text above it ends a line higher.
-constexpr QRect kLabel3 { 8, 24, 233, 243 };
-constexpr QRect kLblGoToHome { 5, 269, 239, 28 };
+// Inside Frame6: the catalogue text, and below it the link on one line.
+constexpr QRect kLabel3 { 8, 24, 233, 257 };
+constexpr QRect kLblGoToHome { 5, 283, 239, 14 };
 
 // Inside Frame2: names on the left, addresses on the right, the button
 // centred below. The message box lies below the frame's edge, out of sight
@@ -73,6 +72,8 @@ QLineEdit *textBox(const char *name, QStringView text, const QRect &geometry, QW
 {
     auto *box = new QLineEdit(text.toString(), parent);
     box->setObjectName(QString::fromLatin1(name));
+    // Named by what it asks for, not by the frame around it.
+    box->setAccessibleName(text.toString());
     box->setGeometry(geometry);
     box->setFont(look::sansSerif(8.25));
     box->setMaxLength(std::numeric_limits<int>::max()); // no limit of its own
@@ -173,8 +174,8 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     m_lblGoToHome->setGeometry(kLblGoToHome);
     m_lblGoToHome->setFont(look::verdana(9, look::Weight::Bold, look::Underline::Yes));
     look::setTextColor(m_lblGoToHome, look::kYellow);
-    m_lblGoToHome->setWordWrap(true);
     m_lblGoToHome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    look::fitOnOneLine(m_lblGoToHome);
     connect(m_lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 
     // Tab order: Exit first, the forum check box, then the form.
@@ -209,6 +210,7 @@ void frmNagScreen2::buildReferralForm(QWidget *frame)
 
     m_txtMessage = new MultiLineTextBox(frame);
     m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    m_txtMessage->setAccessibleName(modTellAFriend::kMessagePlaceholder.toString());
     m_txtMessage->setGeometry(kTxtMessage);
     m_txtMessage->setFont(look::sansSerif(8.25));
     m_txtMessage->setText(modTellAFriend::kMessagePlaceholder.toString() + QStringLiteral("\r\n"));

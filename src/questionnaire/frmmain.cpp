@@ -1,5 +1,6 @@
 #include "questionnaire/frmmain.h"
 
+#include "common/accessibility.h"
 #include "common/look.h"
 #include "common/messagebox.h"
 #include "links/linklabel.h"
@@ -100,6 +101,7 @@ frmMain::frmMain(QWidget *parent)
     m_cmdExit->setFocus();
 
     fixWindowSize();
+    nameFramesByTheirTitles(this);
     Form_Load();
 }
 
@@ -143,7 +145,7 @@ void frmMain::ShowPage(int page)
     // Focus that was on the page being covered would otherwise fall to the
     // first answer of the new page, where Enter means Exit; it goes to the
     // new page's Next button instead.
-    const QWidget *focus = QApplication::focusWidget();
+    const QWidget *focus = focusWidget(); // kept while a message box is up
     const bool focusOnPages = focus && m_pages->isAncestorOf(focus);
     m_pages->setCurrentIndex(page);
     if (focusOnPages) {

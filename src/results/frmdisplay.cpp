@@ -1,5 +1,6 @@
 #include "results/frmdisplay.h"
 
+#include "common/accessibility.h"
 #include "common/look.h"
 #include "links/linklabel.h"
 #include "links/menus.h"
@@ -83,6 +84,7 @@ frmDisplay::frmDisplay(QWidget *parent)
     m_cmdBack->setFocus();
 
     fixWindowSize();
+    nameFramesByTheirTitles(this);
 }
 
 void frmDisplay::buildResultFrames(QWidget *parent)

@@ -1,7 +1,12 @@
 // Every text the main windows show must fit its control at the window's
 // fixed size: no clipped or elided words at 96 dpi with the stand-in fonts.
 // (The About window and the exit screen are checked in their own tests.)
+// And in every window, every control announces its own caption to screen
+// readers.
 
+#include "about/frmabout.h"
+#include "common/platform.h"
+#include "exit_screen/frmnagscreen2.h"
 #include "questionnaire/frmmain.h"
 #include "questionnaire/reading.h"
 #include "results/frmdisplay.h"
@@ -24,6 +29,8 @@ private Q_SLOTS:
     void initTestCase();
     void everyTextFitsItsControl_data();
     void everyTextFitsItsControl();
+    void everyControlAnnouncesItsOwnCaption_data();
+    void everyControlAnnouncesItsOwnCaption();
 };
 
 void TextFitsTest::initTestCase()
@@ -61,6 +68,24 @@ void TextFitsTest::everyTextFitsItsControl()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QStringList problems = textThatDoesNotFit(window.get());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+void TextFitsTest::everyControlAnnouncesItsOwnCaption_data()
+{
+    everyTextFitsItsControl_data();
+    QTest::newRow("about") << std::function<QWidget *()>([] { return new frmAbout; });
+    QTest::newRow("exit screen") << std::function<QWidget *()>([] {
+        static Random random;
+        return new frmNagScreen2(random);
+    });
+}
+
+void TextFitsTest::everyControlAnnouncesItsOwnCaption()
+{
+    QFETCH(std::function<QWidget *()>, make);
+    std::unique_ptr<QWidget> window(make());
+    const QStringList problems = controlsNotNamedByTheirCaption(window.get());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 

@@ -266,6 +266,10 @@ class Session:
             # Keep the program away from any real session bus and desktop.
             "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(self.root, "no-bus"),
         }
+        # A sanitizer build reports where the sanitizer run collects reports.
+        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
+            if name in os.environ:
+                env[name] = os.environ[name]
         env.update(extra)
         return env
 
@@ -496,6 +500,11 @@ def run_case(cases, argv):
             getattr(cases, "case_" + name)(session)
     except Failure as failure:
         print(f"FAIL {name}: {failure}")
+        return 1
+    except subprocess.TimeoutExpired as expired:
+        # A tool that hangs (xdotool waiting on a window that never comes).
+        command = " ".join(str(part) for part in expired.cmd)
+        print(f"FAIL {name}: {command} did not answer within {expired.timeout:g} s")
         return 1
     finally:
         signal.alarm(0)

@@ -1,9 +1,12 @@
 #include "support/textfit.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -108,6 +111,41 @@ QStringList textThatDoesNotFit(const QWidget *window)
                     group,
                     QStringLiteral("title needs %1 px in %2").arg(needed).arg(group->width()));
         }
+    }
+    return problems;
+}
+
+QStringList controlsNotNamedByTheirCaption(const QWidget *window)
+{
+    QStringList problems;
+    const auto children = window->findChildren<QWidget *>();
+    for (QWidget *widget : children) {
+        QString caption; // empty for a text box
+        if (auto *group = qobject_cast<QGroupBox *>(widget))
+            caption = visibleText(group->title());
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            caption = visibleText(button->text());
+        else if (auto *label = qobject_cast<QLabel *>(widget); label && label->pixmap().isNull())
+            caption = label->text();
+        else if (!qobject_cast<QLineEdit *>(widget) && !qobject_cast<QPlainTextEdit *>(widget))
+            continue;
+        const bool textBox = caption.isEmpty() &&
+            (qobject_cast<QLineEdit *>(widget) || qobject_cast<QPlainTextEdit *>(widget));
+        if (caption.isEmpty() && !textBox)
+            continue; // shows no caption
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+        bool wrong = name != caption;
+        if (textBox) {
+            // A name of its own, not the title of a frame around it.
+            wrong = name.isEmpty();
+            for (QWidget *outer = widget->parentWidget(); outer; outer = outer->parentWidget()) {
+                if (auto *frame = qobject_cast<QGroupBox *>(outer); frame && frame->title() == name)
+                    wrong = true;
+            }
+        }
+        if (wrong)
+            problems << describe(widget, QStringLiteral("announced as \"%1\"").arg(name));
     }
     return problems;
 }
