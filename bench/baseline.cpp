@@ -1,11 +1,12 @@
-// The floor the start-up benchmark compares against: what Qt Widgets alone
-// costs to put one empty main window of a given size on screen.
+// The floors the start-up benchmark compares against: what Qt Widgets alone
+// costs to put one main window of a given size on screen.
 //
 //     ToevaneBaseline WIDTH HEIGHT [text]
 //
 // With "text" the window also gets a menu bar with one menu and a line of
 // text, so that fonts are loaded and text is laid out as in any window that
-// shows words; the benchmark reports it for information.
+// shows words: the floor the program is judged against. Without it the
+// window is empty; the benchmark reports that ratio for information.
 
 #include <QApplication>
 #include <QLabel>

@@ -4,9 +4,14 @@ namespace toevane {
 
 const QIcon &appIcon()
 {
-    // Drawn from the SVG at whatever size and pixel ratio a window asks for,
-    // by Qt's SVG icon engine.
-    static const QIcon icon(QStringLiteral(":/icons/toevane.svg"));
+    // Renditions of the SVG (scripts/render-icons) from 16 to 64 pixels,
+    // enough for a title bar and a 32-pixel picture at twice the density.
+    static const QIcon icon = [] {
+        QIcon built;
+        for (int size : { 16, 24, 32, 48, 64 })
+            built.addFile(QStringLiteral(":/icons/toevane-%1.png").arg(size), QSize(size, size));
+        return built;
+    }();
     return icon;
 }
 

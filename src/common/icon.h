@@ -5,7 +5,8 @@
 
 namespace toevane {
 
-// The program's icon, drawn from its SVG and shared by every window.
+// The program's icon, in the sizes rendered from its SVG, shared by every
+// window.
 const QIcon &appIcon();
 // The icon at the given size in device-independent pixels.
 QPixmap appPixmap(int size);

@@ -1,5 +1,6 @@
 #include "common/look.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
 #include <QLabel>
@@ -20,10 +21,24 @@ const QString &standIn()
     return family;
 }
 
+// The family to ask for: the named one where it is installed, else the
+// stand-in by its own name. Asked for by a missing name, Qt would search
+// fontconfig's fallbacks again for every size and weight, which costs a start
+// more than building all its windows.
+QStringList familiesFor(const QString &family)
+{
+    static QHash<QString, bool> installed;
+    auto it = installed.find(family);
+    if (it == installed.end())
+        it = installed.insert(family,
+                              QFontDatabase::families().contains(family, Qt::CaseInsensitive));
+    return it.value() ? QStringList { family, standIn() } : QStringList { standIn() };
+}
+
 QFont makeFont(const QString &family, qreal pointSize, bool bold, bool underline)
 {
     QFont font;
-    font.setFamilies({ family, standIn() });
+    font.setFamilies(familiesFor(family));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

@@ -93,8 +93,8 @@ frmMain::frmMain(QWidget *parent)
     m_pages = new QStackedWidget(frame1);
     m_pages->setObjectName(QStringLiteral("pages"));
     m_pages->setGeometry(kPageArea);
-    for (int page = 0; page < catalogue::kQuestionCount; ++page)
-        m_pages->addWidget(buildPage(page));
+    // The pages are built when first shown: the seven hidden ones would
+    // cost the start more than the whole window they sit in.
 
     // cmdExit comes first in the tab order and holds the focus at opening.
     setTabOrder(m_cmdExit, m_pages);
@@ -140,24 +140,29 @@ void frmMain::Form_Load()
 
 void frmMain::ShowPage(int page)
 {
-    if (page < 0 || page >= m_pages->count())
+    if (page < 0 || page >= catalogue::kQuestionCount)
         return;
+    QWidget *&shown = m_pageWidgets[std::size_t(page)];
+    if (!shown) {
+        shown = buildPage(page);
+        m_pages->addWidget(shown);
+    }
     // Focus that was on the page being covered would otherwise fall to the
     // first answer of the new page, where Enter means Exit; it goes to the
     // new page's Next button instead.
     const QWidget *focus = focusWidget(); // kept while a message box is up
     const bool focusOnPages = focus && m_pages->isAncestorOf(focus);
-    m_pages->setCurrentIndex(page);
+    m_pages->setCurrentWidget(shown);
+    m_currentPage = page;
     if (focusOnPages) {
-        if (auto *next = m_pages->currentWidget()->findChild<QPushButton *>(
-                QStringLiteral("cmdNext_%1").arg(page)))
+        if (auto *next = shown->findChild<QPushButton *>(QStringLiteral("cmdNext_%1").arg(page)))
             next->setFocus(Qt::OtherFocusReason);
     }
 }
 
 int frmMain::currentPage() const
 {
-    return m_pages->currentIndex();
+    return m_currentPage;
 }
 
 QRadioButton *frmMain::option(int page, int answer) const

@@ -21,7 +21,8 @@ class frmMain : public toevane::MainWindowBase
 public:
     explicit frmMain(QWidget *parent = nullptr);
 
-    // Brings page k to the front; changes nothing else.
+    // Brings page k to the front, building it when it is first shown;
+    // changes nothing else.
     void ShowPage(int page);
     int currentPage() const;
 
@@ -49,6 +50,8 @@ private:
     QPushButton *m_cmdExit = nullptr;
     LinkLabel *m_lblCobrand = nullptr;
     LinkLabel *m_lblFullBrand = nullptr;
-    std::array<std::array<QRadioButton *, 6>, 8> m_options {};
+    std::array<QWidget *, 8> m_pageWidgets {}; // null until first shown
+    std::array<std::array<QRadioButton *, 6>, 8> m_options {}; // null until built
+    int m_currentPage = 0;
     bool m_finished = false; // the answers have been handed on
 };

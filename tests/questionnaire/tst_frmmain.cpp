@@ -117,6 +117,7 @@ void FrmMainTest::eachPageOffersItsAnswersAndItsButtons()
     QVERIFY(!backButton(*m_window, 0));
     for (int page = 0; page < catalogue::kQuestionCount; ++page) {
         const catalogue::Question &question = catalogue::question(page);
+        m_window->ShowPage(page); // a page is built when first shown
         for (int answer = 0; answer < question.answerCount(); ++answer)
             QCOMPARE(m_window->option(page, answer)->text(),
                      question.answers[std::size_t(answer)].caption.toString());
