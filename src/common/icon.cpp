@@ -4,11 +4,11 @@ namespace toevane {
 
 const QIcon &appIcon()
 {
-    // Renditions of the SVG (scripts/render-icons) from 16 to 64 pixels,
+    // Renditions of the SVG (scripts/render-icons) of 16, 32 and 64 pixels,
     // enough for a title bar and a 32-pixel picture at twice the density.
     static const QIcon icon = [] {
         QIcon built;
-        for (int size : { 16, 24, 32, 48, 64 })
+        for (int size : { 16, 32, 64 })
             built.addFile(QStringLiteral(":/icons/toevane-%1.png").arg(size), QSize(size, size));
         return built;
     }();

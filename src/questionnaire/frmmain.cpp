@@ -108,9 +108,13 @@ frmMain::frmMain(QWidget *parent)
 QWidget *frmMain::buildPage(int page)
 {
     const catalogue::Question &question = catalogue::question(page);
-    auto *frame = new QGroupBox(question.title.toString());
+    // The font before the title: a title is measured as soon as it is set,
+    // and measuring it in the application's default font would load that
+    // font for nothing.
+    auto *frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("fraToe_%1").arg(page));
     frame->setFont(look::verdana(8.25, look::Weight::Bold));
+    frame->setTitle(question.title.toString());
     look::setTextColor(frame, look::kPink);
 
     for (int answer = 0; answer < question.answerCount(); ++answer) {
