@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace toevane;
 
 namespace {
@@ -25,7 +27,7 @@ constexpr QRect kIconBox { 12, 10, 38, 38 };
 constexpr int kIconSize = 32;
 constexpr int kTitleLeft = 62;
 constexpr int kTextLeft = 20;
-constexpr int kTextWidth = 383; // the description box is 383 by 73
+constexpr int kTextWidth = 383; // the description box is 383 by 73 at least
 constexpr QRect kDescription { kTextLeft, 54, kTextWidth, 73 };
 constexpr QSize kOkButton { 88, 28 };
 constexpr int kBottomMargin = 10;
@@ -101,10 +103,14 @@ frmAbout::frmAbout(QWidget *parent)
         plainLabel("Label1", this->description(), look::verdana(8.25), look::kWhite, this);
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    description->setGeometry(kDescription);
+    // A stand-in font with taller lines (Noto Sans: five lines of 15 pixels)
+    // makes the box taller; what follows moves down with it.
+    description->setGeometry(kDescription.adjusted(
+        0, 0, 0,
+        std::max(0, description->heightForWidth(kDescription.width()) - kDescription.height())));
 
     LinkLabel *homePage = linkLabel("lblHomePage", homePageCaption(), this);
-    homePage->move(kTextLeft, kDescription.bottom() + 1 + 6);
+    homePage->move(kTextLeft, description->geometry().bottom() + 1 + 6);
     connect(homePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
     QLabel *offer = plainLabel("Label6",

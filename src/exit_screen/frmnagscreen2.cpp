@@ -31,7 +31,9 @@ constexpr QSize kClientSize { 741, 315 };
 
 // The window, left two thirds top to bottom, then the panel on the right.
 constexpr QRect kPicture1 { 24, 8, 36, 36 };
-constexpr QRect kLabel1 { 72, 16, 231, 29 };
+// The title is centred beside the icon in a box with room for the tallest
+// stand-in font (Noto Sans: 33 pixels a line at 18 points).
+constexpr QRect kLabel1 { 72, 12, 231, 37 };
 constexpr QRect kLabel2 { 8, 56, 465, 73 };
 constexpr QRect kCheck1 { 2, 136, 479, 37 };
 constexpr QRect kCmdClose { 400, 184, 83, 25 };
@@ -40,7 +42,9 @@ constexpr QRect kFrame6 { 488, 8, 249, 305 };
 
 // Inside Frame6: the catalogue text, and below it the link on one line.
 constexpr QRect kLabel3 { 8, 24, 233, 257 };
-constexpr QRect kLblGoToHome { 5, 283, 239, 14 };
+// The link's text keeps its place at the top of a box that takes a line of
+// any stand-in font (Noto Sans: 17 pixels at 9 points).
+constexpr QRect kLblGoToHome { 5, 283, 239, 18 };
 
 // Inside Frame2: names on the left, addresses on the right, the button
 // centred below. The message box lies below the frame's edge, out of sight

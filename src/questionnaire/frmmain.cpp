@@ -36,7 +36,7 @@ constexpr QRect kNextButton { 314, 168, 140, 26 };
 constexpr QRect kBackButton { 214, 168, 92, 26 };
 
 // Inside the bottom band: the promotional box and the Exit button.
-constexpr QRect kPromoBox { 6, 8, 311, 57 };
+constexpr QRect kPromoBox { 6, 5, 311, 62 };
 constexpr QRect kExitButton { 360, 22, 100, 28 };
 
 QString introText()
@@ -122,7 +122,8 @@ QWidget *frmMain::buildPage(int page)
             new QRadioButton(question.answers[std::size_t(answer)].caption.toString(), frame);
         option->setObjectName(question.optionName(answer));
         look::setTextColor(option, look::kLightOrange);
-        option->setGeometry(14, kOptionTop + answer * kOptionPitch, kPageArea.width() - 28, 20);
+        option->setGeometry(14, kOptionTop + answer * kOptionPitch, kPageArea.width() - 28,
+                            kOptionPitch);
         m_options[std::size_t(page)][std::size_t(answer)] = option;
     }
 

@@ -1,10 +1,16 @@
 // Every text the main windows show must fit its control at the window's
-// fixed size: no clipped or elided words at 96 dpi with the stand-in fonts.
-// (The About window and the exit screen are checked in their own tests.)
-// And in every window, every control announces its own caption to screen
-// readers.
+// fixed size: no clipped or elided words with the stand-in font. (The About
+// window and the exit screen are checked in their own tests.) In every
+// window, every control announces its own caption to screen readers, and
+// every picture is drawn for the screen's pixel density.
+//
+// tests/e2e/textfits.py runs these checks again with other stand-in fonts
+// and scale factors; it names the font and the factor it set up in
+// TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE, which initTestCase
+// confirms, so that a set-up that does not take effect cannot pass.
 
 #include "about/frmabout.h"
+#include "common/look.h"
 #include "common/platform.h"
 #include "exit_screen/frmnagscreen2.h"
 #include "questionnaire/frmmain.h"
@@ -14,6 +20,8 @@
 #include "support/textfit.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
 #include <QTest>
 
 #include <functional>
@@ -31,13 +39,24 @@ private Q_SLOTS:
     void everyTextFitsItsControl();
     void everyControlAnnouncesItsOwnCaption_data();
     void everyControlAnnouncesItsOwnCaption();
+    void everyPictureIsDrawnForTheScreensPixelDensity_data();
+    void everyPictureIsDrawnForTheScreensPixelDensity();
 };
 
 void TextFitsTest::initTestCase()
 {
     isolateTestSettings();
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Layouts are in device-independent pixels at 96 logical dpi, also on a
+    // screen scaled by a factor.
     QCOMPARE(qRound(qApp->primaryScreen()->logicalDotsPerInch()), 96);
+    if (const QString scale = qEnvironmentVariable("TOEVANE_TEXTFIT_SCALE"); !scale.isEmpty())
+        QCOMPARE(qApp->primaryScreen()->devicePixelRatio(), scale.toDouble());
+    if (const QString family = qEnvironmentVariable("TOEVANE_TEXTFIT_FAMILY"); !family.isEmpty()) {
+        for (const QFont &font : { look::verdana(8.25), look::verdana(8.25, look::Weight::Bold),
+                                   look::sansSerif(8.25) })
+            QCOMPARE(QFontInfo(font).family(), family);
+    }
 }
 
 void TextFitsTest::everyTextFitsItsControl_data()
@@ -87,6 +106,38 @@ void TextFitsTest::everyControlAnnouncesItsOwnCaption()
     std::unique_ptr<QWidget> window(make());
     const QStringList problems = controlsNotNamedByTheirCaption(window.get());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+void TextFitsTest::everyPictureIsDrawnForTheScreensPixelDensity_data()
+{
+    QTest::addColumn<std::function<QWidget *()>>("make");
+    QTest::newRow("about") << std::function<QWidget *()>([] { return new frmAbout; });
+    QTest::newRow("exit screen") << std::function<QWidget *()>([] {
+        static Random random;
+        return new frmNagScreen2(random);
+    });
+}
+
+void TextFitsTest::everyPictureIsDrawnForTheScreensPixelDensity()
+{
+    // One image pixel for every screen pixel: a picture made for fewer
+    // pixels (an icon without a rendition large enough) comes with a smaller
+    // pixel ratio than the window's and is drawn scaled up, blurred.
+    QFETCH(std::function<QWidget *()>, make);
+    std::unique_ptr<QWidget> window(make());
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const qreal ratio = window->devicePixelRatioF();
+    int pictures = 0;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        const QPixmap picture = label->pixmap();
+        if (picture.isNull())
+            continue;
+        ++pictures;
+        QCOMPARE(picture.devicePixelRatio(), ratio);
+    }
+    QCOMPARE(pictures, 1); // the program's icon
 }
 
 QTEST_MAIN(TextFitsTest)

@@ -14,6 +14,8 @@ import sys
 import time
 
 import harness
+import textfits
+import wayland
 from harness import BOX, check, wait_until
 
 # Layout of the questionnaire window, read from src/questionnaire/frmmain.cpp:
@@ -551,6 +553,157 @@ def case_odd_settings_paths(s):
     stored = stored_reminder_date(s)
     check(stored in (started_on, harness.days_ago(0).isoformat()),
           f"stored date through the link {stored!r}, expected the day of the start {started_on}")
+
+
+# --- high resolution -------------------------------------------------------------
+# An X server at 192 dpi with Xft.dpi set as a desktop sets it: Qt scales
+# every window by 2 (with its default rounding policy, which passes
+# fractional factors through).
+
+SCALED_SIZES = {"questionnaire": 484, "results": 585, "about": 423}
+
+
+def icon_sizes(s, wid):
+    """The sizes of the window's icon for the window manager (_NET_WM_ICON)."""
+    text = s._run(["xprop", "-id", str(wid), "_NET_WM_ICON"]).stdout
+    return sorted({int(w) for w, h in re.findall(r"Icon \((\d+) x (\d+)\)", text) if w == h})
+
+
+def expect_scaled(s, wid, kind, width, height=None):
+    """The window is drawn at twice its size, with an icon for a title bar at
+    that density (16 pixels twice) and for a task switcher (32 twice)."""
+    device = s.device_size(wid)
+    check(device[0] == 2 * width and (height is None or device[1] == 2 * height),
+          f"the {kind} is {device[0]}x{device[1]} pixels at 192 dpi, expected twice "
+          f"{width}x{height or '...'}")
+    sizes = icon_sizes(s, wid)
+    check(32 in sizes and 64 in sizes,
+          f"the {kind}'s icon comes in {sizes} pixels, without 32 and 64 for 192 dpi")
+
+
+@harness.session(dpi=192, screen=(2560, 1600))
+def case_high_dpi(s):
+    """At 192 dpi every window keeps its layout at twice the size: one
+    reading from launch to the end of the program. At 144 dpi the factor 1.5
+    is not rounded (Qt's default policy)."""
+    s.set_xft_dpi(144)
+    program = s.start_program()
+    q = open_questionnaire(s, program)
+    width = s.device_size(q.wid)[0]
+    check(width == 726, f"the questionnaire is {width} pixels wide at 144 dpi, expected 1.5 x 484")
+    s.key(to_exit_screen(s, program, q.wid), "alt+x")
+    expect_ended(s, program, "Alt+X on the exit screen at 144 dpi")
+
+    s.set_xft_dpi(192)
+    program = s.start_program()
+    q = open_questionnaire(s, program)
+    expect_scaled(s, q.wid, "questionnaire", 484)
+    results = answer_all_pages(s, program, q)
+    expect_scaled(s, results, "results window", 585)
+    s.menu(program, results, "alt+h", "a")
+    about = s.wait_screen(program, "results", "about", what="the About window")["about"]
+    expect_scaled(s, about, "About window", 423, 264)
+    s.key(about, "Return")
+    s.wait_screen(program, "results", what="the About window to close")
+    s.key(results, "Escape")
+    exit_screen = s.wait_screen(program, "exit screen", what="the exit screen")["exit screen"]
+    expect_scaled(s, exit_screen, "exit screen", 741, 315)
+    s.click(exit_screen, *EXIT_BUTTON)
+    expect_ended(s, program, "the exit screen's Exit button at 192 dpi")
+
+
+@harness.session(dpi=192, screen=(2560, 1600))
+def case_text_fits_on_a_scaled_x_server(s):
+    """The text-fit checks on this X server with Xft.dpi at 120, 144 and
+    192: every text fits at 1.25, 1.5 and 2 times the size."""
+    commands = textfits.fit_commands(os.environ["TOEVANE_TST_TEXTFITS"],
+                                     os.environ["TOEVANE_TST_ABOUT"],
+                                     os.environ["TOEVANE_TST_FRMNAGSCREEN2"])
+    session = s._env()
+    env = {name: session[name] for name in ("DISPLAY", "XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS")}
+    env["QT_QPA_PLATFORM"] = "xcb"
+    for dpi in (120, 144, 192):
+        s.set_xft_dpi(dpi)
+        failed = textfits.check_text_fits(commands, "dejavu", expected_scale=dpi / 96,
+                                          extra_env=env)
+        check(not failed, f"text that does not fit at Xft.dpi {dpi}: {', '.join(failed)}")
+
+
+# --- Wayland ------------------------------------------------------------------------
+# A real compositor (weston, headless); the program is driven through its
+# accessible controls, as a screen reader drives it (tests/e2e/wayland.py).
+
+def wayland_reading(s, program):
+    """Answers every page, checks that the reading shows the answers, leaves
+    the results window with Exit; returns the exit screen's objects."""
+    window = s.wait_window(program, ("push button", "Next"), "the questionnaire")
+    chosen = []
+    for page in range(PAGE_COUNT):
+        options = [o for o in window if o["role"] == "radio button" and o.showing()]
+        check(options, f"page {page} shows no answer")
+        option = options[page % len(options)]
+        s.act(option, "Toggle")
+        wait_until(lambda: any(o["path"] == option["path"] and o.checked()
+                               for o in s.accessible(program)),
+                   f"answer '{option['name']}' to be chosen on page {page}")
+        chosen.append(option["name"].strip())
+        forward = [o for o in window if o["role"] == "push button" and o.showing()
+                   and o["parent"] == option["parent"] and o["name"] != "Back"]
+        check(len(forward) == 1, f"page {page} has no one Next button: {forward}")
+        s.act(forward[0], "Press")
+        if page < PAGE_COUNT - 1:
+            def next_page():
+                objects = s.accessible(program)
+                shown = [o for o in objects if o["role"] == "radio button" and o.showing()]
+                return objects if shown and shown[0]["parent"] != option["parent"] else None
+            window = wait_until(next_page, f"page {page + 1} after Next on page {page}")
+
+    results = s.wait_window(program, ("panel", "Toevane Interpretation"), "the reading")
+    shown = {o["name"].strip() for o in results if o["role"] == "label" and o.showing()}
+    missing = [answer for answer in chosen if answer not in shown]
+    check(not missing, f"the reading does not show the answers {missing}")
+    exit_button = [o for o in results if o["role"] == "push button" and o["name"] == "Exit"]
+    check(exit_button, "the results window has no Exit button")
+    s.act(exit_button[0], "Press")
+    return s.wait_window(program, ("panel", "Refer A Friend"), "the exit screen")
+
+
+def end_on_the_exit_screen(s, program, exit_screen):
+    exit_button = [o for o in exit_screen if o["role"] == "push button" and o["name"] == "Exit"]
+    check(exit_button, "the exit screen has no Exit button")
+    s.act(exit_button[0], "Press")
+    code = program.wait_exit("the program to end after the exit screen's Exit")
+    check(code == 0, f"the program ended with exit status {code}, expected 0")
+
+
+@harness.session(kind=wayland.WaylandSession, xwayland=True)
+def case_wayland_session_with_xwayland(s):
+    """In a Wayland session with XWayland the program runs on the X server,
+    where the exit screen can stay on top; the browser it starts is not told
+    to do the same."""
+    program = s.start_program()
+    exit_screen = wayland_reading(s, program)
+    check(s.platform_plugin(program) == "xcb",
+          f"the program runs on Qt's {s.platform_plugin(program)} plugin, not on XWayland")
+    check_box = [o for o in exit_screen if o["name"].startswith("Click To Visit")]
+    check(check_box, "the exit screen has no forum check box")
+    s.act(check_box[0], "Toggle")
+    wait_until(lambda: s.addresses() == [harness.HOME_PAGE] and s.opener_environment(),
+               "the forum check box to open the home page")
+    check(s.opener_environment() == ["QT_QPA_PLATFORM=(unset)"],
+          f"the browser was started with {s.opener_environment()}")
+    end_on_the_exit_screen(s, program, exit_screen)
+
+
+@harness.session(kind=wayland.WaylandSession)
+def case_wayland_session_without_x(s):
+    """In a Wayland session without an X server the program runs natively:
+    the questionnaire, a reading and the exit screen, which ends it."""
+    program = s.start_program()
+    exit_screen = wayland_reading(s, program)
+    check(s.platform_plugin(program) == "wayland-generic",
+          f"the program runs on Qt's {s.platform_plugin(program)} plugin, not on Wayland")
+    end_on_the_exit_screen(s, program, exit_screen)
 
 
 if __name__ == "__main__":

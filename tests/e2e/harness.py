@@ -9,6 +9,11 @@ through the window manager) and judged by what a person would see: windows
 by title and size, the recorded addresses, the settings file, whether the
 process still runs.
 
+A session may run its X server at another resolution (Xvfb's -dpi and the
+Xft.dpi resource, which Qt reads to scale its windows): sizes and
+coordinates that cases give and get are then in the program's own
+device-independent pixels, as at 96 dpi, and screenshots in the screen's.
+
 Every wait is for a condition, with a bound. Everything a session starts is
 ended when it closes, also when a test fails or times out.
 """
@@ -144,9 +149,21 @@ done
 """
 
 
+def session(**options):
+    """Marks a case to run in a Session made with these options (dpi, screen)
+    or, with kind=..., in another kind of session (see wayland.py)."""
+    def mark(case):
+        case.session_options = options
+        return case
+    return mark
+
+
 class Session:
-    def __init__(self, name, binary=None):
+    def __init__(self, name, binary=None, dpi=96, screen=(1024, 768)):
         self.name = name
+        self.dpi = dpi
+        self.scale = dpi / 96
+        self.screen_size = screen
         self.binary = os.path.abspath(binary or os.environ["TOEVANE_BINARY"])
         self.root = tempfile.mkdtemp(prefix=f"toevane-e2e-{name}-")
         self.home = os.path.join(self.root, "home")
@@ -186,8 +203,8 @@ class Session:
     def _start_display(self):
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-             "-nolisten", "tcp", "-noreset"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+             "%dx%dx24" % self.screen_size, "-dpi", str(self.dpi), "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdin=subprocess.DEVNULL,
             stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.root, "xvfb.log"), "w"),
             preexec_fn=_die_with_harness)
@@ -209,6 +226,16 @@ class Session:
             number += chunk
         os.close(read_end)
         self.display = ":" + number.decode().strip()
+        if self.dpi != 96:
+            self.set_xft_dpi(self.dpi)
+
+    def set_xft_dpi(self, dpi):
+        """Sets the Xft.dpi resource, which programs started later read, and
+        the scale of the sizes and coordinates that cases give and get."""
+        self.scale = dpi / 96
+        result = subprocess.run(["xrdb", "-nocpp", "-merge"], input=f"Xft.dpi: {dpi}\n",
+                                env=self._env(), capture_output=True, text=True, timeout=WAIT)
+        check(result.returncode == 0, f"xrdb failed: {result.stderr.strip()}")
 
     def _start_window_manager(self):
         openbox = subprocess.Popen(
@@ -303,13 +330,19 @@ class Session:
         result = self._run(["xdotool", "getwindowpid", str(wid)], check_status=False)
         return int(result.stdout) if result.returncode == 0 else None
 
-    def client_size(self, wid):
+    def device_size(self, wid):
+        """The window's client area in the screen's pixels."""
         result = self._run(["xwininfo", "-id", str(wid)], check_status=False)
         width = re.search(r"^\s*Width: (\d+)", result.stdout, re.M)
         height = re.search(r"^\s*Height: (\d+)", result.stdout, re.M)
         if result.returncode != 0 or not width or not height:
             return None
         return int(width.group(1)), int(height.group(1))
+
+    def client_size(self, wid):
+        """The window's client area in device-independent pixels."""
+        size = self.device_size(wid)
+        return size and (round(size[0] / self.scale), round(size[1] / self.scale))
 
     def screen(self, program=None):
         """The program's visible windows as {kind: window id}.
@@ -376,8 +409,8 @@ class Session:
 
     def click(self, wid, x, y):
         """Clicks at (x, y) of the window's client area, then parks the pointer."""
-        self._run(["xdotool", "mousemove", "--window", str(wid), str(x), str(y),
-                   "click", "1", "mousemove", "0", "0"])
+        self._run(["xdotool", "mousemove", "--window", str(wid), str(round(x * self.scale)),
+                   str(round(y * self.scale)), "click", "1", "mousemove", "0", "0"])
 
     def park_pointer(self):
         self._run(["xdotool", "mousemove", "0", "0"])
@@ -413,6 +446,7 @@ class Session:
         image = self.grab(wid)
         if image is None:
             return None
+        x, y, w, h = (round(value * self.scale) for value in (x, y, w, h))
         width, height, data = image
         if x + w > width or y + h > height:
             return None
@@ -425,8 +459,8 @@ class Session:
         rects = [self.frame_rect(wid) for wid in wids]
         left = max(0, min(r[0] for r in rects) - margin)
         top = max(0, min(r[1] for r in rects) - margin)
-        right = min(1024, max(r[0] + r[2] for r in rects) + margin)
-        bottom = min(768, max(r[1] + r[3] for r in rects) + margin)
+        right = min(self.screen_size[0], max(r[0] + r[2] for r in rects) + margin)
+        bottom = min(self.screen_size[1], max(r[1] + r[3] for r in rects) + margin)
         self._run(["import", "-silent", "-window", "root", "-crop",
                    f"{right - left}x{bottom - top}+{left}+{top}", "+repage", path])
 
@@ -495,9 +529,12 @@ def run_case(cases, argv):
     signal.signal(signal.SIGTERM, terminated)
     signal.alarm(CASE_TIMEOUT)
     started = time.monotonic()
+    case = getattr(cases, "case_" + name)
+    options = dict(getattr(case, "session_options", {}))
+    kind = options.pop("kind", Session)
     try:
-        with Session(name) as session:
-            getattr(cases, "case_" + name)(session)
+        with kind(name, **options) as session:
+            case(session)
     except Failure as failure:
         print(f"FAIL {name}: {failure}")
         return 1

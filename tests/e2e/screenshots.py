@@ -4,7 +4,9 @@
   screenshots.py BINARY OUTDIR
 
 Writes questionnaire.png (page 0), please-select.png (the refusal over it),
-results.png (a finished reading), about.png and exit-screen.png.
+results.png (a finished reading), about.png and exit-screen.png, and
+results-2x.png: the reading on an X server at 192 dpi (Xft.dpi), where Qt
+draws every window at twice the size.
 """
 
 import os
@@ -37,6 +39,17 @@ def shoot(s, outdir, name, *wids):
     print(f"wrote {path}")
 
 
+def answer(s, program, q):
+    """A reading with a different answer on most pages; the results window."""
+    seen = [q.title()]
+    for page, choice in enumerate((2, 1, 3, 0, 1, 2, 3, 0)):
+        q.choose(choice)
+        s.key(q.wid, "alt+a" if page == cases.PAGE_COUNT - 1 else "alt+n")
+        if page < cases.PAGE_COUNT - 1:
+            seen.append(q.expect_new_title(seen, f"page {page + 1}"))
+    return s.wait_screen(program, "results")["results"]
+
+
 def take(s, outdir):
     program = s.start_program()
     q = cases.open_questionnaire(s, program)
@@ -48,14 +61,7 @@ def take(s, outdir):
     s.key(box, "Return")
     s.wait_screen(program, "questionnaire")
 
-    # A reading with a different answer on most pages.
-    seen = [q.title()]
-    for page, answer in enumerate((2, 1, 3, 0, 1, 2, 3, 0)):
-        q.choose(answer)
-        s.key(q.wid, "alt+a" if page == cases.PAGE_COUNT - 1 else "alt+n")
-        if page < cases.PAGE_COUNT - 1:
-            seen.append(q.expect_new_title(seen, f"page {page + 1}"))
-    results = s.wait_screen(program, "results")["results"]
+    results = answer(s, program, q)
     shoot(s, outdir, "results.png", results)
 
     s.menu(program, results, "alt+h", "a")
@@ -71,6 +77,16 @@ def take(s, outdir):
     program.expect_exit("Alt+X on the exit screen")
 
 
+def take_scaled(s, outdir):
+    program = s.start_program()
+    results = answer(s, program, cases.open_questionnaire(s, program))
+    shoot(s, outdir, "results-2x.png", results)
+    s.key(results, "Escape")
+    exit_screen = s.wait_screen(program, "exit screen")["exit screen"]
+    s.key(exit_screen, "alt+x")
+    program.expect_exit("Alt+X on the exit screen")
+
+
 def main(argv):
     if len(argv) != 3:
         print(__doc__)
@@ -80,6 +96,9 @@ def main(argv):
     try:
         with harness.Session("screenshots", os.path.abspath(argv[1])) as s:
             take(s, outdir)
+        with harness.Session("screenshots-2x", os.path.abspath(argv[1]), dpi=192,
+                             screen=(2560, 1600)) as s:
+            take_scaled(s, outdir)
     except harness.Failure as failure:
         print(f"screenshots failed: {failure}")
         return 1

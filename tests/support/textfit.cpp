@@ -51,6 +51,46 @@ QString visibleText(QString text)
     return text;
 }
 
+// True for a control that shows a text of its own.
+bool showsText(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return !label->text().isEmpty() && label->pixmap().isNull();
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return !button->text().isEmpty();
+    if (auto *group = qobject_cast<const QGroupBox *>(widget))
+        return !group->title().isEmpty();
+    return false;
+}
+
+// A text control that reaches out of the control around it, or into another
+// text control beside it, does not fit either (where a layout has moved
+// with a font). Controls that share one place exactly are alternatives
+// stacked there, one in front.
+QStringList textsOutOfPlace(const QWidget *widget)
+{
+    QStringList problems;
+    if (!widget->isVisibleTo(widget->window()) || !showsText(widget))
+        return problems;
+    if (const QWidget *parent = widget->parentWidget();
+        parent && !widget->isWindow() && !parent->rect().contains(widget->geometry()))
+        problems << describe(widget, QStringLiteral("reaches out of %1").arg(parent->objectName()));
+    const auto siblings = widget->parentWidget()
+        ? widget->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)
+        : QList<QWidget *>();
+    for (const QWidget *sibling : siblings) {
+        if (sibling == widget || sibling->isWindow() || !sibling->isVisibleTo(widget->window()) ||
+            !showsText(sibling) || sibling->geometry() == widget->geometry())
+            continue;
+        // Each pair once.
+        if (siblings.indexOf(const_cast<QWidget *>(widget)) <
+                siblings.indexOf(const_cast<QWidget *>(sibling)) &&
+            widget->geometry().intersects(sibling->geometry()))
+            problems << describe(widget, QStringLiteral("overlaps %1").arg(sibling->objectName()));
+    }
+    return problems;
+}
+
 } // namespace
 
 QStringList textThatDoesNotFit(const QWidget *window)
@@ -58,6 +98,7 @@ QStringList textThatDoesNotFit(const QWidget *window)
     QStringList problems;
     const auto children = window->findChildren<QWidget *>();
     for (const QWidget *widget : children) {
+        problems << textsOutOfPlace(widget);
         if (auto *label = qobject_cast<const QLabel *>(widget)) {
             if (label->text().isEmpty() || !label->pixmap().isNull())
                 continue;

@@ -1,0 +1,237 @@
+// toevane-atspi: what the programs on the session's accessibility bus
+// (AT-SPI) show, and pressing their controls there, as a screen reader
+// does. The end-to-end tests under Wayland drive the program with it, where
+// no tool can send keys or clicks to another program's window.
+//
+//   toevane-atspi tree                 one JSON object a line for every
+//                                      window and every accessible object
+//                                      showing in one: its application and
+//                                      process, bus name and path, parent,
+//                                      window, role, name, states and actions
+//   toevane-atspi do BUS PATH ACTION   performs the named action ("Press",
+//                                      "Toggle", ...) of that object
+//
+// It talks to the bus named by DBUS_SESSION_BUS_ADDRESS; an application is
+// listed once it has registered with the accessibility registry.
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+struct ObjectReference
+{
+    QString bus;
+    QDBusObjectPath path;
+};
+
+struct ActionInfo
+{
+    QString name, description, keyBinding;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(ObjectReference)
+Q_DECLARE_METATYPE(ActionInfo)
+
+namespace {
+
+QDBusArgument &operator<<(QDBusArgument &argument, const ObjectReference &reference)
+{
+    argument.beginStructure();
+    argument << reference.bus << reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, ObjectReference &reference)
+{
+    argument.beginStructure();
+    argument >> reference.bus >> reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument &operator<<(QDBusArgument &argument, const ActionInfo &action)
+{
+    argument.beginStructure();
+    argument << action.name << action.description << action.keyBinding;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, ActionInfo &action)
+{
+    argument.beginStructure();
+    argument >> action.name >> action.description >> action.keyBinding;
+    argument.endStructure();
+    return argument;
+}
+
+constexpr auto kAccessible = "org.a11y.atspi.Accessible";
+constexpr auto kAction = "org.a11y.atspi.Action";
+constexpr int kCallTimeoutMs = 5000;
+
+// The AT-SPI states that the tests look at, by their bit number.
+const std::pair<int, const char *> kStates[] = {
+    { 1, "active" }, { 4, "checked" },   { 8, "enabled" },  { 12, "focused" },
+    { 16, "modal" }, { 23, "selected" }, { 25, "showing" }, { 30, "visible" },
+};
+
+QDBusMessage call(const QDBusConnection &bus, const ObjectReference &object, const char *interface,
+                  const char *method, const QVariantList &arguments = {})
+{
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(object.bus, object.path.path(),
+                                       QString::fromLatin1(interface), QString::fromLatin1(method));
+    message.setArguments(arguments);
+    return bus.call(message, QDBus::Block, kCallTimeoutMs);
+}
+
+template<typename T> T first(const QDBusMessage &reply)
+{
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return T();
+    return qdbus_cast<T>(reply.arguments().constFirst());
+}
+
+QList<ObjectReference> children(const QDBusConnection &bus, const ObjectReference &object)
+{
+    return first<QList<ObjectReference>>(call(bus, object, kAccessible, "GetChildren"));
+}
+
+QString name(const QDBusConnection &bus, const ObjectReference &object)
+{
+    const QDBusMessage reply = call(bus, object, "org.freedesktop.DBus.Properties", "Get",
+                                    { QString::fromLatin1(kAccessible), QStringLiteral("Name") });
+    return first<QDBusVariant>(reply).variant().toString();
+}
+
+QStringList actions(const QDBusConnection &bus, const ObjectReference &object)
+{
+    QStringList names;
+    for (const ActionInfo &action :
+         first<QList<ActionInfo>>(call(bus, object, kAction, "GetActions")))
+        names << action.name;
+    return names;
+}
+
+QStringList states(const QDBusConnection &bus, const ObjectReference &object)
+{
+    const QList<uint> words = first<QList<uint>>(call(bus, object, kAccessible, "GetState"));
+    QStringList names;
+    for (const auto &[bit, stateName] : kStates) {
+        if (bit / 32 < words.size() && (words[bit / 32] >> (bit % 32)) & 1U)
+            names << QString::fromLatin1(stateName);
+    }
+    return names;
+}
+
+// Prints the object and, when it is showing, what it holds.
+void walk(const QDBusConnection &bus, const ObjectReference &object, const QJsonObject &context,
+          const QString &parent, const QString &window, int depth)
+{
+    if (depth > 64)
+        return; // a cycle or a runaway tree
+    QJsonObject line = context;
+    line[QStringLiteral("bus")] = object.bus;
+    line[QStringLiteral("path")] = object.path.path();
+    line[QStringLiteral("parent")] = parent;
+    line[QStringLiteral("window")] = window.isEmpty() ? object.path.path() : window;
+    line[QStringLiteral("role")] = first<QString>(call(bus, object, kAccessible, "GetRoleName"));
+    line[QStringLiteral("name")] = name(bus, object);
+    const QStringList objectStates = states(bus, object);
+    line[QStringLiteral("states")] = QJsonArray::fromStringList(objectStates);
+    line[QStringLiteral("actions")] = QJsonArray::fromStringList(actions(bus, object));
+    std::printf("%s\n", QJsonDocument(line).toJson(QJsonDocument::Compact).constData());
+    if (!objectStates.contains(QStringLiteral("showing")))
+        return;
+    for (const ObjectReference &child : children(bus, object))
+        walk(bus, child, context, object.path.path(),
+             window.isEmpty() ? object.path.path() : window, depth + 1);
+}
+
+int tree(const QDBusConnection &bus)
+{
+    const ObjectReference registry { QStringLiteral("org.a11y.atspi.Registry"),
+                                     QDBusObjectPath("/org/a11y/atspi/accessible/root") };
+    for (const ObjectReference &application : children(bus, registry)) {
+        const QString applicationName = name(bus, application);
+        QJsonObject context;
+        context[QStringLiteral("app")] = applicationName;
+        context[QStringLiteral("pid")] =
+            qint64(bus.interface()->servicePid(application.bus).value());
+        for (const ObjectReference &window : children(bus, application))
+            walk(bus, window, context, QString(), QString(), 0);
+    }
+    return 0;
+}
+
+int perform(const QDBusConnection &bus, const ObjectReference &object, const QString &action)
+{
+    const int index = int(actions(bus, object).indexOf(action));
+    if (index < 0) {
+        std::fprintf(stderr, "toevane-atspi: %s %s has no action %s\n", qPrintable(object.bus),
+                     qPrintable(object.path.path()), qPrintable(action));
+        return 1;
+    }
+    const QDBusMessage reply = call(bus, object, kAction, "DoAction", { index });
+    if (!first<bool>(reply)) {
+        std::fprintf(stderr, "toevane-atspi: %s failed: %s\n", qPrintable(action),
+                     qPrintable(reply.errorMessage()));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    qDBusRegisterMetaType<ObjectReference>();
+    qDBusRegisterMetaType<QList<ObjectReference>>();
+    qDBusRegisterMetaType<ActionInfo>();
+    qDBusRegisterMetaType<QList<ActionInfo>>();
+    const QStringList arguments = application.arguments().mid(1);
+    const bool isTree = arguments == QStringList { QStringLiteral("tree") };
+    const bool isDo = arguments.size() == 4 && arguments[0] == u"do";
+    if (!isTree && !isDo) {
+        std::fputs("usage: toevane-atspi tree | toevane-atspi do BUS PATH ACTION\n", stderr);
+        return 2;
+    }
+
+    // The accessibility bus is a bus of its own; the session bus names it.
+    const QDBusMessage address = QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall(
+            QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+            QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
+        QDBus::Block, kCallTimeoutMs);
+    if (address.type() != QDBusMessage::ReplyMessage) {
+        std::fprintf(stderr, "toevane-atspi: no accessibility bus: %s\n",
+                     qPrintable(address.errorMessage()));
+        return 1;
+    }
+    const QDBusConnection bus = QDBusConnection::connectToBus(
+        address.arguments().value(0).toString(), QStringLiteral("a11y"));
+    if (!bus.isConnected()) {
+        std::fprintf(stderr, "toevane-atspi: cannot connect to the accessibility bus: %s\n",
+                     qPrintable(bus.lastError().message()));
+        return 1;
+    }
+    if (isTree)
+        return tree(bus);
+    return perform(bus, { arguments[1], QDBusObjectPath(arguments[2]) }, arguments[3]);
+}

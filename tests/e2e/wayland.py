@@ -1,0 +1,283 @@
+"""A private Wayland desktop for end-to-end cases.
+
+A WaylandSession runs weston with its headless backend (a real compositor
+without a screen) on a socket of its own, with XWayland when asked, and a
+private session bus on which the accessibility bus (AT-SPI) starts on
+demand. Under Wayland no program can send keys or clicks to another
+program's window, so the cases drive the program as a screen reader does:
+through its accessible controls (toevane-atspi, tests/e2e/atspi.cpp), and
+judge it by what those show and by its exit status.
+
+Like harness.Session it has a temporary HOME, XDG_CONFIG_HOME and
+XDG_RUNTIME_DIR and a stub xdg-open, which here also records whether the
+program handed QT_QPA_PLATFORM down to it. Every process started with the
+session's runtime folder in its environment is ended when it closes.
+"""
+
+import json
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+
+import harness
+from harness import WAIT, check, wait_until
+
+STUB_XDG_OPEN = """#!/bin/sh
+# Stands in for the browser: records every address it is given, one a line,
+# and the platform choice it was handed.
+for address in "$@"; do
+    printf '%s\\n' "$address" >> '{log}'
+done
+printf '%s\\n' "QT_QPA_PLATFORM=${{QT_QPA_PLATFORM-(unset)}}" >> '{env_log}'
+"""
+
+
+class Accessible(dict):
+    """One line of `toevane-atspi tree`: app, pid, bus, path, parent, window,
+    role, name, states, actions."""
+
+    def showing(self):
+        return "showing" in self["states"]
+
+    def checked(self):
+        return "checked" in self["states"]
+
+
+class WaylandSession:
+    def __init__(self, name, binary=None, xwayland=False):
+        self.name = name
+        self.binary = os.path.abspath(binary or os.environ["TOEVANE_BINARY"])
+        self.atspi = os.environ["TOEVANE_ATSPI_TOOL"]
+        self.xwayland = xwayland
+        self.root = tempfile.mkdtemp(prefix=f"toevane-e2e-{name}-")
+        self.home = os.path.join(self.root, "home")
+        self.config = os.path.join(self.root, "config")
+        self.runtime = os.path.join(self.root, "runtime")
+        self.bin = os.path.join(self.root, "bin")
+        for path in (self.home, self.config, self.runtime, self.bin):
+            os.makedirs(path)
+        os.chmod(self.runtime, 0o700)
+        self.url_log = os.path.join(self.root, "addresses.log")
+        self.env_log = os.path.join(self.root, "opener-environment.log")
+        stub = os.path.join(self.bin, "xdg-open")
+        with open(stub, "w") as f:
+            f.write(STUB_XDG_OPEN.format(log=self.url_log, env_log=self.env_log))
+        os.chmod(stub, 0o755)
+        self.socket = "toevane-e2e"
+        self.weston_log = os.path.join(self.root, "weston.log")
+        self.bus = "unix:path=" + os.path.join(self.root, "bus")
+        self.display = None   # XWayland's, when there is one
+        self._services = []
+        self.programs = []
+
+    # -- set-up and tear-down
+
+    def __enter__(self):
+        try:
+            self._start_compositor()
+            self._start_bus()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, kind, value, tb):
+        if kind is not None:
+            self._report_failure()
+        self.close()
+        return False
+
+    def _spawn(self, argv, log):
+        process = subprocess.Popen(argv, env=self._env(), cwd=self.root,
+                                   stdin=subprocess.DEVNULL, stdout=open(log, "w"),
+                                   stderr=subprocess.STDOUT, preexec_fn=harness._die_with_harness)
+        self._services.append(process)
+        return process
+
+    def _start_compositor(self):
+        argv = ["weston", "--backend=headless-backend.so", f"--socket={self.socket}",
+                "--idle-time=0", "--no-config", "--use-pixman", "--debug",
+                "--width=1280", "--height=1024", f"--log={self.weston_log}"]
+        if self.xwayland:
+            argv.append("--xwayland")
+        weston = self._spawn(argv, os.path.join(self.root, "weston.out"))
+        socket = os.path.join(self.runtime, self.socket)
+
+        def up():
+            check(weston.poll() is None, f"weston ended at start: {self._weston_says()}")
+            return os.path.exists(socket)
+        wait_until(up, "weston to open its socket")
+        if self.xwayland:
+            def x_display():
+                check(weston.poll() is None, f"weston ended at start: {self._weston_says()}")
+                found = re.findall(r"xserver listening on display (:\d+)", self._weston_says())
+                return found[-1] if found else None
+            self.display = wait_until(x_display, "weston to name its XWayland display")
+
+    def _start_bus(self):
+        self._spawn(["dbus-daemon", "--session", "--nofork", f"--address={self.bus}"],
+                    os.path.join(self.root, "dbus.log"))
+        path = self.bus.split("=", 1)[1]
+        wait_until(lambda: os.path.exists(path), "the session bus to open")
+
+    def _weston_says(self):
+        try:
+            with open(self.weston_log, errors="replace") as f:
+                return f.read()
+        except OSError:
+            return ""
+
+    def close(self):
+        for program in self.programs:
+            if program.alive():
+                program.popen.kill()
+                program.popen.wait()
+        for service in reversed(self._services):
+            harness._stop(service)
+        self._services = []
+        # The accessibility bus and registry, XWayland, the stub: whatever
+        # still runs with this session's runtime folder.
+        for pid in self.processes():
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        if os.environ.get("TOEVANE_E2E_KEEP"):
+            print(f"kept {self.root}")
+        else:
+            shutil.rmtree(self.root, ignore_errors=True)
+
+    def processes(self):
+        """Live processes started with this session's runtime folder."""
+        marker = f"XDG_RUNTIME_DIR={self.runtime}".encode()
+        found = []
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit() or int(entry) == os.getpid():
+                continue
+            try:
+                with open(f"/proc/{entry}/environ", "rb") as f:
+                    environ = f.read().split(b"\0")
+                with open(f"/proc/{entry}/stat", "rb") as f:
+                    state = f.read().rsplit(b")", 1)[1].split()[0]
+            except OSError:
+                continue
+            if marker in environ and state != b"Z":
+                found.append(int(entry))
+        return found
+
+    def _report_failure(self):
+        artifacts = os.environ.get("TOEVANE_E2E_ARTIFACTS")
+        if artifacts and self._services:
+            os.makedirs(artifacts, exist_ok=True)
+            before = set(os.listdir(artifacts))
+            subprocess.run(["weston-screenshooter"], env=self._env(), cwd=artifacts,
+                           stdin=subprocess.DEVNULL, capture_output=True, timeout=WAIT)
+            for shot in sorted(set(os.listdir(artifacts)) - before):
+                renamed = os.path.join(artifacts, f"{self.name}-failure.png")
+                os.replace(os.path.join(artifacts, shot), renamed)
+                print(f"screen at failure: {renamed}")
+        try:
+            print("windows at failure:", [(w["name"], w["states"]) for w in self.windows()])
+        except Exception as error:  # the bus may be gone
+            print("windows at failure: unknown:", error)
+        for number, program in enumerate(self.programs, 1):
+            text = program.output().strip()
+            if text:
+                print(f"--- output of program {number} (pid {program.pid}) ---\n{text}")
+        print("--- weston log (end) ---\n" + "\n".join(self._weston_says().splitlines()[-20:]))
+
+    def _env(self, **extra):
+        env = {
+            "PATH": self.bin + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": self.config,
+            "XDG_RUNTIME_DIR": self.runtime,
+            "XDG_SESSION_TYPE": "wayland",
+            "WAYLAND_DISPLAY": self.socket,
+            "DBUS_SESSION_BUS_ADDRESS": self.bus,
+            "LANG": "C.UTF-8",
+        }
+        if self.display:
+            env["DISPLAY"] = self.display
+        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
+            if name in os.environ:
+                env[name] = os.environ[name]
+        env.update(extra)
+        return env
+
+    # -- the program
+
+    def start_program(self, env=None):
+        """Starts the program as a desktop would, with its accessibility on."""
+        log = os.path.join(self.root, f"program-{len(self.programs) + 1}.log")
+        popen = subprocess.Popen(
+            [self.binary], env=self._env(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **(env or {})),
+            cwd=self.home, stdin=subprocess.DEVNULL, stdout=open(log, "w"),
+            stderr=subprocess.STDOUT, preexec_fn=harness._die_with_harness)
+        program = harness.Program(self, popen, log)
+        self.programs.append(program)
+        return program
+
+    def platform_plugin(self, program):
+        """The Qt platform plugin the program loaded: xcb, wayland, ..."""
+        try:
+            with open(f"/proc/{program.pid}/maps") as f:
+                found = set(re.findall(r"/platforms/libq([a-z0-9-]+)\.so", f.read()))
+        except OSError:
+            return None
+        return ",".join(sorted(found)) or None
+
+    # -- what the program shows, through its accessible controls
+
+    def accessible(self, program=None):
+        """Every accessible window and every object showing in one."""
+        result = subprocess.run([self.atspi, "tree"], env=self._env(), stdin=subprocess.DEVNULL,
+                                capture_output=True, text=True, timeout=WAIT)
+        if result.returncode != 0:
+            return []
+        objects = [Accessible(json.loads(line)) for line in result.stdout.splitlines() if line]
+        return [o for o in objects if program is None or o["pid"] == program.pid]
+
+    def windows(self, program=None):
+        return [o for o in self.accessible(program) if not o["parent"]]
+
+    def wait_window(self, program, holds, what):
+        """Waits for a showing window of the program that holds a showing
+        object with the given role and name; returns the window's objects."""
+        role, name = holds
+
+        def shown():
+            objects = self.accessible(program)
+            for window in (o for o in objects if not o["parent"] and o.showing()):
+                inside = [o for o in objects if o["window"] == window["path"]]
+                if any(o["role"] == role and o["name"] == name and o.showing() for o in inside):
+                    return inside
+            return None
+        return wait_until(shown, what)
+
+    def act(self, target, action):
+        """Performs the action (Press, Toggle, ...) of an accessible object."""
+        result = subprocess.run([self.atspi, "do", target["bus"], target["path"], action],
+                                env=self._env(), stdin=subprocess.DEVNULL, capture_output=True,
+                                text=True, timeout=WAIT)
+        check(result.returncode == 0,
+              f"{action} on {target['role']} '{target['name']}': {result.stderr.strip()}")
+
+    # -- what the program left behind
+
+    def opener_environment(self):
+        try:
+            with open(self.env_log) as f:
+                return f.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def addresses(self):
+        try:
+            with open(self.url_log) as f:
+                return f.read().splitlines()
+        except FileNotFoundError:
+            return []
