@@ -111,22 +111,7 @@ def answer_all_pages(s, program, q):
 def session_processes(s):
     """Live processes that run with this session's environment, but for the
     X server and the window manager."""
-    services = {service.pid for service in s._services}
-    marker = f"XDG_RUNTIME_DIR={s.runtime}".encode()
-    found = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit() or int(entry) in services or int(entry) == os.getpid():
-            continue
-        try:
-            with open(f"/proc/{entry}/environ", "rb") as f:
-                environ = f.read().split(b"\0")
-            with open(f"/proc/{entry}/stat", "rb") as f:
-                state = f.read().rsplit(b")", 1)[1].split()[0]
-        except OSError:
-            continue
-        if marker in environ and state != b"Z":
-            found.append(int(entry))
-    return found
+    return harness.processes_in_session(s.runtime, {service.pid for service in s._services})
 
 
 def expect_ended(s, program, what):

@@ -33,7 +33,7 @@ import time
 TITLE = "Toevane v" + os.environ.get("TOEVANE_VERSION", "1.10")
 BOX_TITLE = "Toevane"          # every message box
 
-# Windows are told apart by the width of their client area (spec'd sizes).
+# Windows are told apart by the width of their client area (their fixed sizes).
 KIND_BY_WIDTH = {484: "questionnaire", 585: "results", 741: "exit screen", 423: "about"}
 BOX = "box"
 
@@ -107,6 +107,26 @@ def processes_running(marker):
         except OSError:
             continue
         if marker.encode() in cmdline and state != b"Z":
+            found.append(int(entry))
+    return found
+
+
+def processes_in_session(runtime, exclude=()):
+    """Live processes (zombies left out) started with this XDG_RUNTIME_DIR,
+    but for this harness and the given pids."""
+    marker = f"XDG_RUNTIME_DIR={runtime}".encode()
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit() or int(entry) in exclude or int(entry) == os.getpid():
+            continue
+        try:
+            with open(f"/proc/{entry}/environ", "rb") as f:
+                environ = f.read().split(b"\0")
+            with open(f"/proc/{entry}/stat", "rb") as f:
+                state = f.read().rsplit(b")", 1)[1].split()[0]
+        except OSError:
+            continue
+        if marker in environ and state != b"Z":
             found.append(int(entry))
     return found
 

@@ -152,21 +152,7 @@ class WaylandSession:
 
     def processes(self):
         """Live processes started with this session's runtime folder."""
-        marker = f"XDG_RUNTIME_DIR={self.runtime}".encode()
-        found = []
-        for entry in os.listdir("/proc"):
-            if not entry.isdigit() or int(entry) == os.getpid():
-                continue
-            try:
-                with open(f"/proc/{entry}/environ", "rb") as f:
-                    environ = f.read().split(b"\0")
-                with open(f"/proc/{entry}/stat", "rb") as f:
-                    state = f.read().rsplit(b")", 1)[1].split()[0]
-            except OSError:
-                continue
-            if marker in environ and state != b"Z":
-                found.append(int(entry))
-        return found
+        return harness.processes_in_session(self.runtime)
 
     def _report_failure(self):
         artifacts = os.environ.get("TOEVANE_E2E_ARTIFACTS")
