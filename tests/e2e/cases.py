@@ -127,6 +127,12 @@ def to_exit_screen(s, program, wid):
     return s.wait_screen(program, "exit screen", what="the exit screen after Esc")["exit screen"]
 
 
+def leave_through_exit_screen(s, program, wid, what):
+    """Esc on the main window, then Alt+X on the exit screen: the program ends."""
+    s.key(to_exit_screen(s, program, wid), "alt+x")
+    expect_ended(s, program, what)
+
+
 def close_main_window(s, program, wid, how):
     if how == "Esc":
         s.key(wid, "Escape")
@@ -257,9 +263,7 @@ def case_second_instance(s):
     check(s.read_settings() == settings, "the second copy changed the stored setting")
     s.expect_addresses([], "no address opened by the second copy")
     # ... and still answers.
-    exit_screen = to_exit_screen(s, first, q.wid)
-    s.key(exit_screen, "alt+x")
-    expect_ended(s, first, "Alt+X on the first copy's exit screen")
+    leave_through_exit_screen(s, first, q.wid, "Alt+X on the first copy's exit screen")
 
 
 def case_start_after_kill(s):
@@ -274,9 +278,7 @@ def case_start_after_kill(s):
     q = open_questionnaire(s, program)
     check(s.screen() == {"questionnaire": q.wid},
           f"unexpected windows at the start after the kill: {s.screen()}")
-    exit_screen = to_exit_screen(s, program, q.wid)
-    s.key(exit_screen, "alt+x")
-    expect_ended(s, program, "Alt+X on the exit screen")
+    leave_through_exit_screen(s, program, q.wid, "Alt+X on the exit screen")
 
 
 def case_enter_after_skipping_toe_shape(s):
@@ -300,9 +302,7 @@ def case_enter_after_skipping_toe_shape(s):
                         what="Enter to press Next ('Please select an option')")[BOX]
     s.key(box, "Return")
     s.wait_screen(program, "questionnaire", what="the notice to go away")
-    exit_screen = to_exit_screen(s, program, q.wid)
-    s.key(exit_screen, "alt+x")
-    expect_ended(s, program, "Alt+X on the exit screen")
+    leave_through_exit_screen(s, program, q.wid, "Alt+X on the exit screen")
 
 
 def case_about_keeps_out_of_the_task_bar(s):
@@ -316,9 +316,7 @@ def case_about_keeps_out_of_the_task_bar(s):
     check("_NET_WM_STATE_MODAL" in states, f"the About window is not modal: {states}")
     s.key(about, "Return")
     s.wait_screen(program, "questionnaire", what="the About window to close")
-    exit_screen = to_exit_screen(s, program, q.wid)
-    s.key(exit_screen, "alt+x")
-    expect_ended(s, program, "Alt+X on the exit screen")
+    leave_through_exit_screen(s, program, q.wid, "Alt+X on the exit screen")
 
 
 def stacking(s):
@@ -409,9 +407,7 @@ def case_update_reminder(s):
           f"the setting stands in plain text: {raw!r}")
 
     q = Questionnaire(s, program, s.screen(program)["questionnaire"])
-    exit_screen = to_exit_screen(s, program, q.wid)
-    s.key(exit_screen, "alt+x")
-    expect_ended(s, program, "Alt+X on the exit screen")
+    leave_through_exit_screen(s, program, q.wid, "Alt+X on the exit screen")
 
 
 
@@ -427,8 +423,7 @@ def start_despite(s, what):
     program = s.start_program()
     wid = s.wait_screen(program, "questionnaire", what=f"the questionnaire despite {what}",
                         timeout=START_LIMIT)["questionnaire"]
-    s.key(to_exit_screen(s, program, wid), "alt+x")
-    expect_ended(s, program, f"Alt+X on the exit screen ({what})")
+    leave_through_exit_screen(s, program, wid, f"Alt+X on the exit screen ({what})")
 
 
 def file_kind(path):
@@ -505,9 +500,7 @@ def case_odd_lock_paths(s):
     with open(lock, "rb") as f:
         owner = f.read().split(b"\n")[0]
     check(owner == str(program.pid).encode(), f"the lock was not taken over: {owner!r}")
-    exit_screen = to_exit_screen(s, program, q)
-    s.key(exit_screen, "alt+x")
-    expect_ended(s, program, "Alt+X on the exit screen (future lock)")
+    leave_through_exit_screen(s, program, q, "Alt+X on the exit screen (future lock)")
 
 
 def case_odd_settings_paths(s):
@@ -576,8 +569,7 @@ def case_high_dpi(s):
     q = open_questionnaire(s, program)
     width = s.device_size(q.wid)[0]
     check(width == 726, f"the questionnaire is {width} pixels wide at 144 dpi, expected 1.5 x 484")
-    s.key(to_exit_screen(s, program, q.wid), "alt+x")
-    expect_ended(s, program, "Alt+X on the exit screen at 144 dpi")
+    leave_through_exit_screen(s, program, q.wid, "Alt+X on the exit screen at 144 dpi")
 
     s.set_xft_dpi(192)
     program = s.start_program()
