@@ -2,9 +2,9 @@
 
 #include "common/appinfo.h"
 #include "common/icon.h"
+#include "common/style.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -119,9 +119,7 @@ void configureApplication()
     // The program ends only through EndProgram, never because the last
     // visible window went away for a moment during a window switch.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The fixed purple look is drawn with palettes; Fusion honours them on
-    // every desktop.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new Style);
     QApplication::setWindowIcon(appIcon());
 }
 

@@ -2,7 +2,9 @@
 // fixed size: no clipped or elided words with the stand-in font. (The About
 // window and the exit screen are checked in their own tests.) In every
 // window, every control announces its own caption to screen readers, and
-// every picture is drawn for the screen's pixel density.
+// every picture is drawn for the screen's pixel density. Every window looks
+// exactly as Fusion would draw it, although the program's style paints frames
+// its own way.
 //
 // tests/e2e/textfits.py runs these checks again with other stand-in fonts
 // and scale factors; it names the font and the factor it set up in
@@ -12,6 +14,7 @@
 #include "about/frmabout.h"
 #include "common/look.h"
 #include "common/platform.h"
+#include "common/style.h"
 #include "exit_screen/frmnagscreen2.h"
 #include "questionnaire/frmmain.h"
 #include "questionnaire/reading.h"
@@ -41,6 +44,8 @@ private Q_SLOTS:
     void everyControlAnnouncesItsOwnCaption();
     void everyPictureIsDrawnForTheScreensPixelDensity_data();
     void everyPictureIsDrawnForTheScreensPixelDensity();
+    void everyWindowLooksAsFusionDrawsIt_data();
+    void everyWindowLooksAsFusionDrawsIt();
 };
 
 void TextFitsTest::initTestCase()
@@ -138,6 +143,32 @@ void TextFitsTest::everyPictureIsDrawnForTheScreensPixelDensity()
         QCOMPARE(picture.devicePixelRatio(), ratio);
     }
     QCOMPARE(pictures, 1); // the program's icon
+}
+
+void TextFitsTest::everyWindowLooksAsFusionDrawsIt_data()
+{
+    everyControlAnnouncesItsOwnCaption_data();
+}
+
+void TextFitsTest::everyWindowLooksAsFusionDrawsIt()
+{
+    QFETCH(std::function<QWidget *()>, make);
+    QApplication::setCursorFlashTime(0); // a text cursor stays as it is between the pictures
+    std::unique_ptr<QWidget> window(make());
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QImage fusion = window->grab().toImage();
+    QApplication::setStyle(new Style);
+    const QImage program = window->grab().toImage();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QCOMPARE(program.size(), fusion.size());
+    int differing = 0;
+    for (int y = 0; y < fusion.height(); ++y) {
+        for (int x = 0; x < fusion.width(); ++x)
+            differing += fusion.pixel(x, y) != program.pixel(x, y);
+    }
+    QCOMPARE(differing, 0);
 }
 
 QTEST_MAIN(TextFitsTest)
