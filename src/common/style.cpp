@@ -1,9 +1,11 @@
 #include "common/style.h"
 
 #include <qdrawutil.h>
+#include <QApplication>
 #include <QGroupBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -54,6 +56,35 @@ QRect frameRect(const QStyle &style, const QStyleOption &option, const QWidget *
     return option.rect.adjusted(0, top, 0, 0);
 }
 
+// What a push button's face looks like: its state, direction, features,
+// size and every brush of its palette. Empty where a brush of the palette is
+// a gradient or a picture.
+QString buttonFaceKey(const QStyleOption &option)
+{
+    QByteArray looks;
+    const auto add = [&looks](quint32 value) {
+        looks.append(reinterpret_cast<const char *>(&value), sizeof value);
+    };
+    add(quint32(option.state));
+    add(quint32(option.direction));
+    add(quint32(option.palette.currentColorGroup()));
+    if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(&option))
+        add(quint32(button->features));
+    add(quint32(option.rect.width()));
+    add(quint32(option.rect.height()));
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const QBrush &brush = option.palette.brush(QPalette::ColorGroup(group),
+                                                       QPalette::ColorRole(role));
+            if (brush.gradient() || brush.style() == Qt::TexturePattern)
+                return QString();
+            add(quint32(brush.style()));
+            add(brush.color().rgba());
+        }
+    }
+    return QStringLiteral("toevane-button-face-") + QString::fromLatin1(looks.toBase64());
+}
+
 } // namespace
 
 Style::Style()
@@ -64,17 +95,20 @@ Style::Style()
 void Style::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                           const QWidget *widget) const
 {
-    if (element != PE_FrameGroupBox || !option || !painter) {
+    const bool drawn = option && painter &&
+        ((element == PE_FrameGroupBox && drawFrame(*option, *painter, widget)) ||
+         (element == PE_PanelButtonCommand && drawButtonFace(element, *option, *painter, widget)));
+    if (!drawn)
         QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
-    }
-    const QRect frame = frameRect(*this, *option, widget);
+}
+
+bool Style::drawFrame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const
+{
+    const QRect frame = frameRect(*this, option, widget);
     const QRect middle = frame.adjusted(kBorder, kBorder, -kBorder, -kBorder);
     const QColor middleColour = frameMiddleColour();
-    if (middle.isEmpty() || !middleColour.isValid()) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
-    }
+    if (middle.isEmpty() || !middleColour.isValid())
+        return false;
     // The border as Fusion draws it, side by side, so that no part of the
     // picture is stretched over the middle. The sides and the middle are drawn
     // in bands of a few dozen pixel rows: a translucent fill of more rows would
@@ -83,23 +117,56 @@ void Style::drawPrimitive(PrimitiveElement element, const QStyleOption *option, 
     const QRect source = picture.rect();
     const int b = kBorder;
     const QMargins leftRight(b, 0, b, 0);
-    qDrawBorderPixmap(painter, QRect(frame.left(), frame.top(), frame.width(), b), leftRight,
+    qDrawBorderPixmap(&painter, QRect(frame.left(), frame.top(), frame.width(), b), leftRight,
                       picture, QRect(source.left(), source.top(), source.width(), b), leftRight);
-    qDrawBorderPixmap(painter, QRect(frame.left(), middle.bottom() + 1, frame.width(), b),
+    qDrawBorderPixmap(&painter, QRect(frame.left(), middle.bottom() + 1, frame.width(), b),
                       leftRight, picture,
                       QRect(source.left(), source.bottom() + 1 - b, source.width(), b), leftRight);
     const QRect leftSource(source.left(), source.top() + b, b, source.height() - 2 * b);
     const QRect rightSource(source.right() + 1 - b, source.top() + b, b, source.height() - 2 * b);
-    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const int bandRows = std::max(1, int(kRowsPerFill / std::ceil(ratio)));
     for (int top = middle.top(); top <= middle.bottom(); top += bandRows) {
         const int rows = std::min(bandRows, middle.bottom() + 1 - top);
-        qDrawBorderPixmap(painter, QRect(frame.left(), top, b, rows), QMargins(b, 0, 0, 0),
+        qDrawBorderPixmap(&painter, QRect(frame.left(), top, b, rows), QMargins(b, 0, 0, 0),
                           picture, leftSource, QMargins(b, 0, 0, 0));
-        qDrawBorderPixmap(painter, QRect(middle.right() + 1, top, b, rows), QMargins(0, 0, b, 0),
+        qDrawBorderPixmap(&painter, QRect(middle.right() + 1, top, b, rows), QMargins(0, 0, b, 0),
                           picture, rightSource, QMargins(0, 0, b, 0));
-        painter->fillRect(QRect(middle.left(), top, middle.width(), rows), middleColour);
+        painter.fillRect(QRect(middle.left(), top, middle.width(), rows), middleColour);
     }
+    return true;
+}
+
+bool Style::drawButtonFace(PrimitiveElement element, const QStyleOption &option,
+                           QPainter &painter, const QWidget *widget) const
+{
+    // Fusion renders a button face into a picture once and keeps it under a
+    // key that names the palette by its identity; the same colours in a new
+    // window are a new palette. Here the key names the colours themselves
+    // and everything else Fusion's key names, and the picture is Fusion's own
+    // drawing, so a face is drawn once per look instead of once per window.
+    const int transform = painter.deviceTransform().type() | painter.worldTransform().type();
+    const bool cacheable = !option.rect.isEmpty() &&
+        (transform <= QTransform::TxTranslate ||
+         painter.deviceTransform().type() == QTransform::TxScale);
+    const QString key = cacheable ? buttonFaceKey(option) : QString();
+    if (key.isEmpty())
+        return false;
+    QPixmap face;
+    if (!QPixmapCache::find(key, &face)) {
+        const qreal ratio = qApp->devicePixelRatio();
+        QImage picture(option.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter onPicture(&picture);
+        onPicture.translate(-option.rect.topLeft());
+        QProxyStyle::drawPrimitive(element, &option, &onPicture, widget);
+        onPicture.end();
+        face = QPixmap::fromImage(std::move(picture));
+        QPixmapCache::insert(key, face);
+    }
+    painter.drawPixmap(option.rect.topLeft(), face);
+    return true;
 }
 
 } // namespace toevane

@@ -4,7 +4,7 @@
 // window, every control announces its own caption to screen readers, and
 // every picture is drawn for the screen's pixel density. Every window looks
 // exactly as Fusion would draw it, although the program's style paints frames
-// its own way.
+// and button faces its own way.
 //
 // tests/e2e/textfits.py runs these checks again with other stand-in fonts
 // and scale factors; it names the font and the factor it set up in
@@ -25,6 +25,10 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <functional>
@@ -46,6 +50,8 @@ private Q_SLOTS:
     void everyPictureIsDrawnForTheScreensPixelDensity();
     void everyWindowLooksAsFusionDrawsIt_data();
     void everyWindowLooksAsFusionDrawsIt();
+    void aButtonFaceLooksAsFusionDrawsItInEveryState_data();
+    void aButtonFaceLooksAsFusionDrawsItInEveryState();
 };
 
 void TextFitsTest::initTestCase()
@@ -169,6 +175,68 @@ void TextFitsTest::everyWindowLooksAsFusionDrawsIt()
             differing += fusion.pixel(x, y) != program.pixel(x, y);
     }
     QCOMPARE(differing, 0);
+}
+
+namespace {
+
+struct FaceState
+{
+    QStyle::State state;
+    QStyleOptionButton::ButtonFeatures features;
+};
+
+const QList<std::pair<const char *, FaceState>> &faceStates()
+{
+    static const QList<std::pair<const char *, FaceState>> states {
+        { "raised", { QStyle::State_Enabled | QStyle::State_Raised, {} } },
+        { "pressed", { QStyle::State_Enabled | QStyle::State_Sunken, {} } },
+        { "checked", { QStyle::State_Enabled | QStyle::State_On, {} } },
+        { "focused", { QStyle::State_Enabled | QStyle::State_HasFocus, {} } },
+        { "hovered", { QStyle::State_Enabled | QStyle::State_MouseOver, {} } },
+        { "default", { QStyle::State_Enabled, QStyleOptionButton::DefaultButton } },
+        { "flat", { QStyle::State_Enabled, QStyleOptionButton::Flat } },
+        { "disabled", { QStyle::State_None, {} } },
+    };
+    return states;
+}
+
+QImage buttonFace(const QStyle &style, const QPushButton &button, FaceState face)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.state = face.state;
+    option.features = face.features;
+    QImage picture(option.rect.size() + QSize(10, 10), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(look::kPurple);
+    QPainter painter(&picture);
+    option.rect.moveTopLeft(QPoint(5, 5));
+    style.drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter, &button);
+    return picture;
+}
+
+} // namespace
+
+void TextFitsTest::aButtonFaceLooksAsFusionDrawsItInEveryState_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < faceStates().size(); ++i)
+        QTest::newRow(faceStates().at(i).first) << i;
+}
+
+void TextFitsTest::aButtonFaceLooksAsFusionDrawsItInEveryState()
+{
+    // Every state is drawn first, so that the face asked for comes from what
+    // the program's style keeps, not from a fresh drawing.
+    QFETCH(int, index);
+    QWidget window;
+    QPushButton *button = look::greyButton(QStringLiteral("cmdTest"), QStringLiteral("&Test"),
+                                           QRect(0, 0, 97, 25), &window);
+    Style style;
+    for (const auto &[name, face] : faceStates())
+        buttonFace(style, *button, face);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const FaceState face = faceStates().at(index).second;
+    QCOMPARE(buttonFace(style, *button, face), buttonFace(*fusion, *button, face));
 }
 
 QTEST_MAIN(TextFitsTest)

@@ -4,6 +4,7 @@
 //
 // TOEVANE_SOAK_ROUNDS overrides the number of rounds (1000).
 
+#include "common/style.h"
 #include "exit_screen/frmnagscreen2.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/frmmain.h"
@@ -13,7 +14,7 @@
 #include "support/windows.h"
 
 #include <QElapsedTimer>
-#include <QPixmapCache>
+#include <QApplication>
 #include <QTest>
 
 #include <atomic>
@@ -191,14 +192,9 @@ void SoakTest::initTestCase()
     QVERIFY2(qtHookData[HookDataSize] > HookRemoveObject, "QtCore has no object hooks");
     QCOMPARE(qtHookData[HookQtVersion], quintptr(QT_VERSION));
     QVERIFY(!qtHookData[HookAddObject] && !qtHookData[HookRemoveObject]);
-    // The style keeps rendered button faces, frames and indicators in Qt's
-    // application-wide pixmap cache, keyed by the widget's palette. Every new
-    // window brings new palettes, so the cache fills towards its limit (10 MiB
-    // by default) and its stale keys are only dropped by a timer that runs
-    // every 10 to 30 seconds. That bounded toolkit cache would hide or fake
-    // what this test is after, the memory the program itself holds, so it
-    // is switched off here.
-    QPixmapCache::setCacheLimit(0);
+    // The program's own style, with Qt's pixmap cache as it is: the style
+    // keeps rendered faces there, and they must not pile up window by window.
+    QApplication::setStyle(new Style);
     qtHookData[HookAddObject] = reinterpret_cast<quintptr>(&objectAdded);
     qtHookData[HookRemoveObject] = reinterpret_cast<quintptr>(&objectRemoved);
 }
