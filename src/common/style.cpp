@@ -145,6 +145,9 @@ bool Style::drawButtonFace(PrimitiveElement element, const QStyleOption &option,
     // window are a new palette. Here the key names the colours themselves
     // and everything else Fusion's key names, and the picture is Fusion's own
     // drawing, so a face is drawn once per look instead of once per window.
+    // The first time a look is asked for, Fusion draws and keeps it its own
+    // way: most looks appear in one window only, and a second picture of
+    // each would add to the start's memory.
     const int transform = painter.deviceTransform().type() | painter.worldTransform().type();
     const bool cacheable = !option.rect.isEmpty() &&
         (transform <= QTransform::TxTranslate ||
@@ -154,6 +157,10 @@ bool Style::drawButtonFace(PrimitiveElement element, const QStyleOption &option,
         return false;
     QPixmap face;
     if (!QPixmapCache::find(key, &face)) {
+        if (!m_facesSeen.contains(key)) {
+            m_facesSeen.insert(key);
+            return false;
+        }
         const qreal ratio = qApp->devicePixelRatio();
         QImage picture(option.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
         picture.setDevicePixelRatio(ratio);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProxyStyle>
+#include <QSet>
 
 namespace toevane {
 
@@ -15,7 +16,8 @@ namespace toevane {
 //   the palette by identity, and every new window brings new palettes, so
 //   every window rendered its faces anew and Qt's pixmap cache filled with
 //   stale faces up to its limit (about 10 MiB over a thousand window
-//   switches). Here a face is kept under its colours, state and size.
+//   switches). Here a face is kept under its colours, state and size, from
+//   the second time it is needed.
 class Style : public QProxyStyle
 {
     Q_OBJECT
@@ -30,6 +32,8 @@ private:
     bool drawFrame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const;
     bool drawButtonFace(PrimitiveElement element, const QStyleOption &option, QPainter &painter,
                         const QWidget *widget) const;
+
+    mutable QSet<QString> m_facesSeen; // looks of button faces drawn once
 };
 
 } // namespace toevane
