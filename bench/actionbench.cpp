@@ -515,10 +515,11 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path())); // mode 0700
 
-    if (!toevane::ensureDisplay())
+    const toevane::DisplayChoice display = toevane::ensureDisplay();
+    if (!display)
         return 1;
     BenchApplication app(argc, argv);
-    toevane::configureApplication();
+    toevane::configureApplication(display);
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         std::fprintf(stderr,
                      "actionbench: warning: platform %s; the figures mean something on a real "

@@ -5,10 +5,11 @@
 
 int main(int argc, char *argv[])
 {
-    if (!toevane::ensureDisplay())
+    const toevane::DisplayChoice display = toevane::ensureDisplay();
+    if (!display)
         return 1;
     QApplication app(argc, argv);
-    toevane::configureApplication();
+    toevane::configureApplication(display);
     toevane::Shell shell;
     if (!shell.start())
         return 0;

@@ -22,10 +22,6 @@ namespace toevane {
 
 namespace {
 
-// Set when ensureDisplay() chose the X server for Qt, so that the choice is
-// not handed down to the programs this one starts (the browser).
-bool g_platformChosenHere = false;
-
 std::string_view environment(const char *name)
 {
     const char *value = std::getenv(name);
@@ -75,10 +71,13 @@ bool xServerReachable(std::string_view display)
 
 } // namespace
 
-bool ensureDisplay()
+DisplayChoice ensureDisplay()
 {
-    if (!environment("QT_QPA_PLATFORM").empty())
-        return true; // the user's choice
+    DisplayChoice choice;
+    if (!environment("QT_QPA_PLATFORM").empty()) {
+        choice.reachable = true; // the user's choice
+        return choice;
+    }
     const std::string_view display = environment("DISPLAY");
     const bool wayland =
         !environment("WAYLAND_DISPLAY").empty() || !environment("WAYLAND_SOCKET").empty();
@@ -89,10 +88,11 @@ bool ensureDisplay()
     // there is one, does both.
     if (!display.empty() && (wayland || waylandSession) && xServerReachable(display)) {
         ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-        g_platformChosenHere = true;
+        choice.platformChosenHere = true;
     }
-    if (!display.empty() || wayland)
-        return true;
+    choice.reachable = !display.empty() || wayland;
+    if (choice.reachable)
+        return choice;
     if (waylandSession)
         std::fputs("ToevaneFree: no graphical display found: XDG_SESSION_TYPE says this is a "
                    "Wayland session, but WAYLAND_DISPLAY (and DISPLAY) are unset; run it from a "
@@ -104,15 +104,13 @@ bool ensureDisplay()
                    "unset); run it from a desktop session, over 'ssh -X', or under 'xvfb-run "
                    "-a'.\n",
                    stderr);
-    return false;
+    return choice;
 }
 
-void configureApplication()
+void configureApplication(const DisplayChoice &display)
 {
-    if (g_platformChosenHere) {
+    if (display.platformChosenHere)
         ::unsetenv("QT_QPA_PLATFORM"); // the plugin is loaded; keep it from the browser
-        g_platformChosenHere = false;
-    }
     QApplication::setApplicationName(QString::fromLatin1(appinfo::kExecutableName));
     QApplication::setApplicationVersion(QString::fromLatin1(appinfo::kVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(appinfo::kDesktopFileName));

@@ -2,16 +2,26 @@
 
 namespace toevane {
 
-// Call before the QApplication is made. True when a graphical display can be
-// reached; otherwise prints one line to standard error saying what is
+// What ensureDisplay() found and chose.
+struct DisplayChoice
+{
+    bool reachable = false; // a graphical display can be reached
+    bool platformChosenHere = false; // QT_QPA_PLATFORM was set here, for this process only
+    explicit operator bool() const { return reachable; }
+};
+
+// Call before the QApplication is made. Reachable when a graphical display
+// can be reached; otherwise prints one line to standard error saying what is
 // missing and how to get a display. Where the user chose no platform
 // (QT_QPA_PLATFORM) and an X server is reachable in a Wayland session
 // (XWayland), it has Qt use that X server, where windows can stay on top and
 // be centred.
-bool ensureDisplay();
+DisplayChoice ensureDisplay();
 
-// Call right after the QApplication is made. Application-wide settings:
-// names, version, icon, style, desktop file name.
-void configureApplication();
+// Call right after the QApplication is made, with what ensureDisplay()
+// returned. Application-wide settings: names, version, icon, style, desktop
+// file name; a platform chosen here is not handed down to the programs this
+// one starts (the browser).
+void configureApplication(const DisplayChoice &display);
 
 } // namespace toevane
