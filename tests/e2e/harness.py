@@ -178,12 +178,16 @@ def session(**options):
     return mark
 
 
-class Session:
-    def __init__(self, name, binary=None, dpi=96, screen=(1024, 768)):
+class SessionBase:
+    """What every private desktop of the cases has: a temporary HOME,
+    XDG_CONFIG_HOME and XDG_RUNTIME_DIR, a stub xdg-open that records the
+    addresses it is given, the programs started in it and the services it
+    runs. A subclass starts its services (_start_services), adds its own
+    environment (_session_env), ends what it started (close) and says what
+    it saw when a case fails (_report_failure)."""
+
+    def __init__(self, name, binary, stub):
         self.name = name
-        self.dpi = dpi
-        self.scale = dpi / 96
-        self.screen_size = screen
         self.binary = os.path.abspath(binary or os.environ["TOEVANE_BINARY"])
         self.root = tempfile.mkdtemp(prefix=f"toevane-e2e-{name}-")
         self.home = os.path.join(self.root, "home")
@@ -194,21 +198,19 @@ class Session:
             os.makedirs(path)
         os.chmod(self.runtime, 0o700)
         self.url_log = os.path.join(self.root, "addresses.log")
+        self.env_log = os.path.join(self.root, "opener-environment.log")
         self.stub = os.path.join(self.bin, "xdg-open")
         with open(self.stub, "w") as f:
-            f.write(STUB_XDG_OPEN.format(log=self.url_log))
+            f.write(stub.format(log=self.url_log, env_log=self.env_log))
         os.chmod(self.stub, 0o755)
         self.settings_file = os.path.join(self.config, "ToevaneFree", "ToevaneFree.conf")
         self.display = None
-        self._services = []   # Xvfb and openbox, in start order
+        self._services = []   # in start order
         self.programs = []
-
-    # -- set-up and tear-down
 
     def __enter__(self):
         try:
-            self._start_display()
-            self._start_window_manager()
+            self._start_services()
         except BaseException:
             self.close()
             raise
@@ -219,6 +221,79 @@ class Session:
             self._report_failure()
         self.close()
         return False
+
+    def _end_programs(self):
+        for program in self.programs:
+            if program.alive():
+                program.popen.kill()
+                program.popen.wait()
+
+    def _stop_services(self):
+        for service in reversed(self._services):
+            _stop(service)
+        self._services = []
+
+    def _remove_root(self):
+        if os.environ.get("TOEVANE_E2E_KEEP"):
+            print(f"kept {self.root}")
+        else:
+            shutil.rmtree(self.root, ignore_errors=True)
+
+    def _report_programs(self):
+        for number, program in enumerate(self.programs, 1):
+            text = program.output().strip()
+            if text:
+                print(f"--- output of program {number} (pid {program.pid}) ---\n{text}")
+
+    def _env(self, **extra):
+        env = {
+            "PATH": self.bin + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": self.config,
+            "XDG_RUNTIME_DIR": self.runtime,
+            "LANG": "C.UTF-8",
+        }
+        env.update(self._session_env())
+        # A sanitizer build reports where the sanitizer run collects reports.
+        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
+            if name in os.environ:
+                env[name] = os.environ[name]
+        env.update(extra)
+        return env
+
+    def _launch(self, binary, env):
+        log = os.path.join(self.root, f"program-{len(self.programs) + 1}.log")
+        popen = subprocess.Popen(
+            [binary], env=self._env(**env), cwd=self.home, stdin=subprocess.DEVNULL,
+            stdout=open(log, "w"), stderr=subprocess.STDOUT, preexec_fn=_die_with_harness)
+        program = Program(self, popen, log)
+        self.programs.append(program)
+        return program
+
+    @staticmethod
+    def _lines(path):
+        try:
+            with open(path) as f:
+                return f.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def addresses(self):
+        return self._lines(self.url_log)
+
+
+class Session(SessionBase):
+    def __init__(self, name, binary=None, dpi=96, screen=(1024, 768)):
+        super().__init__(name, binary, STUB_XDG_OPEN)
+        self.dpi = dpi
+        self.scale = dpi / 96
+        self.screen_size = screen
+
+    # -- set-up and tear-down
+
+    def _start_services(self):
+        self._start_display()
+        self._start_window_manager()
 
     def _start_display(self):
         read_end, write_end = os.pipe()
@@ -267,22 +342,14 @@ class Session:
                    "the window manager to come up")
 
     def close(self):
-        for program in self.programs:
-            if program.alive():
-                program.popen.kill()
-                program.popen.wait()
+        self._end_programs()
         for pid in processes_running(self.stub):
             try:
                 os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
-        for service in reversed(self._services):
-            _stop(service)
-        self._services = []
-        if os.environ.get("TOEVANE_E2E_KEEP"):
-            print(f"kept {self.root}")
-        else:
-            shutil.rmtree(self.root, ignore_errors=True)
+        self._stop_services()
+        self._remove_root()
 
     def _report_failure(self):
         artifacts = os.environ.get("TOEVANE_E2E_ARTIFACTS")
@@ -297,28 +364,14 @@ class Session:
         except Exception as error:  # the display may be gone
             print("windows at failure: unknown:", error)
         print("addresses recorded:", self.addresses())
-        for number, program in enumerate(self.programs, 1):
-            text = program.output().strip()
-            if text:
-                print(f"--- output of program {number} (pid {program.pid}) ---\n{text}")
+        self._report_programs()
 
-    def _env(self, **extra):
-        env = {
-            "PATH": self.bin + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"),
-            "HOME": self.home,
-            "XDG_CONFIG_HOME": self.config,
-            "XDG_RUNTIME_DIR": self.runtime,
+    def _session_env(self):
+        return {
             "DISPLAY": self.display or "",
-            "LANG": "C.UTF-8",
             # Keep the program away from any real session bus and desktop.
             "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(self.root, "no-bus"),
         }
-        # A sanitizer build reports where the sanitizer run collects reports.
-        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
-            if name in os.environ:
-                env[name] = os.environ[name]
-        env.update(extra)
-        return env
 
     def _run(self, argv, check_status=True):
         result = subprocess.run(argv, env=self._env(), stdin=subprocess.DEVNULL,
@@ -330,14 +383,7 @@ class Session:
     # -- the program
 
     def start_program(self, binary=None, env=None):
-        log = os.path.join(self.root, f"program-{len(self.programs) + 1}.log")
-        popen = subprocess.Popen(
-            [os.path.abspath(binary or self.binary)], env=self._env(**(env or {})), cwd=self.home,
-            stdin=subprocess.DEVNULL, stdout=open(log, "w"), stderr=subprocess.STDOUT,
-            preexec_fn=_die_with_harness)
-        program = Program(self, popen, log)
-        self.programs.append(program)
-        return program
+        return self._launch(os.path.abspath(binary or self.binary), env or {})
 
     # -- what is on screen
 
@@ -499,13 +545,6 @@ class Session:
         return tuple(numbers)
 
     # -- what the program left behind
-
-    def addresses(self):
-        try:
-            with open(self.url_log) as f:
-                return f.read().splitlines()
-        except FileNotFoundError:
-            return []
 
     def expect_addresses(self, expected, what):
         """Waits until the recorded addresses are exactly `expected`.

@@ -8,19 +8,17 @@ program's window, so the cases drive the program as a screen reader does:
 through its accessible controls (toevane-atspi, tests/e2e/atspi.cpp), and
 judge it by what those show and by its exit status.
 
-Like harness.Session it has a temporary HOME, XDG_CONFIG_HOME and
-XDG_RUNTIME_DIR and a stub xdg-open, which here also records whether the
-program handed QT_QPA_PLATFORM down to it. Every process started with the
+Like harness.Session it is a harness.SessionBase: a temporary HOME,
+XDG_CONFIG_HOME and XDG_RUNTIME_DIR and a stub xdg-open, which here also
+records whether the program handed QT_QPA_PLATFORM down to it. Every process started with the
 session's runtime folder in its environment is ended when it closes.
 """
 
 import json
 import os
 import re
-import shutil
 import signal
 import subprocess
-import tempfile
 
 import harness
 from harness import WAIT, check, wait_until
@@ -46,49 +44,20 @@ class Accessible(dict):
         return "checked" in self["states"]
 
 
-class WaylandSession:
+class WaylandSession(harness.SessionBase):
     def __init__(self, name, binary=None, xwayland=False):
-        self.name = name
-        self.binary = os.path.abspath(binary or os.environ["TOEVANE_BINARY"])
+        super().__init__(name, binary, STUB_XDG_OPEN)
         self.atspi = os.environ["TOEVANE_ATSPI_TOOL"]
         self.xwayland = xwayland
-        self.root = tempfile.mkdtemp(prefix=f"toevane-e2e-{name}-")
-        self.home = os.path.join(self.root, "home")
-        self.config = os.path.join(self.root, "config")
-        self.runtime = os.path.join(self.root, "runtime")
-        self.bin = os.path.join(self.root, "bin")
-        for path in (self.home, self.config, self.runtime, self.bin):
-            os.makedirs(path)
-        os.chmod(self.runtime, 0o700)
-        self.url_log = os.path.join(self.root, "addresses.log")
-        self.env_log = os.path.join(self.root, "opener-environment.log")
-        stub = os.path.join(self.bin, "xdg-open")
-        with open(stub, "w") as f:
-            f.write(STUB_XDG_OPEN.format(log=self.url_log, env_log=self.env_log))
-        os.chmod(stub, 0o755)
         self.socket = "toevane-e2e"
         self.weston_log = os.path.join(self.root, "weston.log")
         self.bus = "unix:path=" + os.path.join(self.root, "bus")
-        self.display = None   # XWayland's, when there is one
-        self._services = []
-        self.programs = []
 
     # -- set-up and tear-down
 
-    def __enter__(self):
-        try:
-            self._start_compositor()
-            self._start_bus()
-        except BaseException:
-            self.close()
-            raise
-        return self
-
-    def __exit__(self, kind, value, tb):
-        if kind is not None:
-            self._report_failure()
-        self.close()
-        return False
+    def _start_services(self):
+        self._start_compositor()
+        self._start_bus()
 
     def _spawn(self, argv, log):
         process = subprocess.Popen(argv, env=self._env(), cwd=self.root,
@@ -131,13 +100,8 @@ class WaylandSession:
             return ""
 
     def close(self):
-        for program in self.programs:
-            if program.alive():
-                program.popen.kill()
-                program.popen.wait()
-        for service in reversed(self._services):
-            harness._stop(service)
-        self._services = []
+        self._end_programs()
+        self._stop_services()
         # The accessibility bus and registry, XWayland, the stub: whatever
         # still runs with this session's runtime folder.
         for pid in self.processes():
@@ -145,10 +109,7 @@ class WaylandSession:
                 os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
-        if os.environ.get("TOEVANE_E2E_KEEP"):
-            print(f"kept {self.root}")
-        else:
-            shutil.rmtree(self.root, ignore_errors=True)
+        self._remove_root()
 
     def processes(self):
         """Live processes started with this session's runtime folder."""
@@ -169,43 +130,24 @@ class WaylandSession:
             print("windows at failure:", [(w["name"], w["states"]) for w in self.windows()])
         except Exception as error:  # the bus may be gone
             print("windows at failure: unknown:", error)
-        for number, program in enumerate(self.programs, 1):
-            text = program.output().strip()
-            if text:
-                print(f"--- output of program {number} (pid {program.pid}) ---\n{text}")
+        self._report_programs()
         print("--- weston log (end) ---\n" + "\n".join(self._weston_says().splitlines()[-20:]))
 
-    def _env(self, **extra):
+    def _session_env(self):
         env = {
-            "PATH": self.bin + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"),
-            "HOME": self.home,
-            "XDG_CONFIG_HOME": self.config,
-            "XDG_RUNTIME_DIR": self.runtime,
             "XDG_SESSION_TYPE": "wayland",
             "WAYLAND_DISPLAY": self.socket,
             "DBUS_SESSION_BUS_ADDRESS": self.bus,
-            "LANG": "C.UTF-8",
         }
         if self.display:
             env["DISPLAY"] = self.display
-        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
-            if name in os.environ:
-                env[name] = os.environ[name]
-        env.update(extra)
         return env
 
     # -- the program
 
     def start_program(self, env=None):
         """Starts the program as a desktop would, with its accessibility on."""
-        log = os.path.join(self.root, f"program-{len(self.programs) + 1}.log")
-        popen = subprocess.Popen(
-            [self.binary], env=self._env(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **(env or {})),
-            cwd=self.home, stdin=subprocess.DEVNULL, stdout=open(log, "w"),
-            stderr=subprocess.STDOUT, preexec_fn=harness._die_with_harness)
-        program = harness.Program(self, popen, log)
-        self.programs.append(program)
-        return program
+        return self._launch(self.binary, {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", **(env or {})})
 
     def platform_plugin(self, program):
         """The Qt platform plugin the program loaded: xcb, wayland, ..."""
@@ -255,15 +197,4 @@ class WaylandSession:
     # -- what the program left behind
 
     def opener_environment(self):
-        try:
-            with open(self.env_log) as f:
-                return f.read().splitlines()
-        except FileNotFoundError:
-            return []
-
-    def addresses(self):
-        try:
-            with open(self.url_log) as f:
-                return f.read().splitlines()
-        except FileNotFoundError:
-            return []
+        return self._lines(self.env_log)
