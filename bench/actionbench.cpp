@@ -43,6 +43,7 @@
 #include "app/shell.h"
 #include "app/startup.h"
 #include "questionnaire/catalogue.h"
+#include "support/windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -312,15 +313,8 @@ public:
         m_shell->EndProgram();
         if (m_ends != 1)
             failRun(QStringLiteral("the end of the program was asked for %1 times").arg(m_ends));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_shell.reset();
-        QList<QPointer<QWidget>> left;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (!widget->parentWidget())
-                left.append(widget);
-        }
-        for (const QPointer<QWidget> &widget : std::as_const(left))
-            delete widget.data();
+        clearWindows();
         settle(m_options.settleMs);
     }
 
