@@ -1,6 +1,5 @@
 #include "common/style.h"
 
-#include <qdrawutil.h>
 #include <QApplication>
 #include <QGroupBox>
 #include <QPainter>
@@ -8,6 +7,7 @@
 #include <QPixmapCache>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <cmath>
@@ -51,14 +51,15 @@ QRect frameRect(const QStyle &style, const QStyleOption &option, const QWidget *
     const auto *box = qobject_cast<const QGroupBox *>(widget);
     const int top = box && !box->isCheckable() && box->title().isEmpty()
         ? kTopMargin
-        : qMax(style.pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), option.fontMetrics.height()) +
+        : qMax(style.pixelMetric(QStyle::PM_ExclusiveIndicatorHeight),
+               option.fontMetrics.height()) +
             kTopMargin;
     return option.rect.adjusted(0, top, 0, 0);
 }
 
 // What a push button's face looks like: its state, direction, features,
-// size and every brush of its palette. Empty where a brush of the palette is
-// a gradient or a picture.
+// size, the pixel ratio it is drawn for and every brush of its palette.
+// Empty where a brush of the palette is a gradient or a picture.
 QString buttonFaceKey(const QStyleOption &option)
 {
     QByteArray looks;
@@ -72,10 +73,11 @@ QString buttonFaceKey(const QStyleOption &option)
         add(quint32(button->features));
     add(quint32(option.rect.width()));
     add(quint32(option.rect.height()));
+    add(quint32(qRound(qApp->devicePixelRatio() * 100))); // the picture's pixel ratio
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const QBrush &brush = option.palette.brush(QPalette::ColorGroup(group),
-                                                       QPalette::ColorRole(role));
+            const QBrush &brush =
+                option.palette.brush(QPalette::ColorGroup(group), QPalette::ColorRole(role));
             if (brush.gradient() || brush.style() == Qt::TexturePattern)
                 return QString();
             add(quint32(brush.style()));
@@ -137,8 +139,8 @@ bool Style::drawFrame(const QStyleOption &option, QPainter &painter, const QWidg
     return true;
 }
 
-bool Style::drawButtonFace(PrimitiveElement element, const QStyleOption &option,
-                           QPainter &painter, const QWidget *widget) const
+bool Style::drawButtonFace(PrimitiveElement element, const QStyleOption &option, QPainter &painter,
+                           const QWidget *widget) const
 {
     // Fusion renders a button face into a picture once and keeps it under a
     // key that names the palette by its identity; the same colours in a new

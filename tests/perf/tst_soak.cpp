@@ -13,8 +13,8 @@
 #include "support/recorders.h"
 #include "support/windows.h"
 
-#include <QElapsedTimer>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <atomic>
