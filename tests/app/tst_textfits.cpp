@@ -36,6 +36,21 @@
 
 using namespace toevane;
 
+namespace {
+
+// The window `make` builds, shown and exposed; null if it never is.
+std::unique_ptr<QWidget> shownOnScreen(const std::function<QWidget *()> &make)
+{
+    std::unique_ptr<QWidget> window(make());
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        window.reset();
+    return window;
+}
+
+} // namespace
+
 class TextFitsTest : public QObject
 {
     Q_OBJECT
@@ -93,10 +108,8 @@ void TextFitsTest::everyTextFitsItsControl_data()
 void TextFitsTest::everyTextFitsItsControl()
 {
     QFETCH(std::function<QWidget *()>, make);
-    std::unique_ptr<QWidget> window(make());
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const std::unique_ptr<QWidget> window = shownOnScreen(make);
+    QVERIFY(window);
     const QStringList problems = textThatDoesNotFit(window.get());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
@@ -135,10 +148,8 @@ void TextFitsTest::everyPictureIsDrawnForTheScreensPixelDensity()
     // pixels (an icon without a rendition large enough) comes with a smaller
     // pixel ratio than the window's and is drawn scaled up, blurred.
     QFETCH(std::function<QWidget *()>, make);
-    std::unique_ptr<QWidget> window(make());
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const std::unique_ptr<QWidget> window = shownOnScreen(make);
+    QVERIFY(window);
     const qreal ratio = window->devicePixelRatioF();
     int pictures = 0;
     for (const QLabel *label : window->findChildren<QLabel *>()) {
@@ -160,10 +171,8 @@ void TextFitsTest::everyWindowLooksAsFusionDrawsIt()
 {
     QFETCH(std::function<QWidget *()>, make);
     QApplication::setCursorFlashTime(0); // a text cursor stays as it is between the pictures
-    std::unique_ptr<QWidget> window(make());
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const std::unique_ptr<QWidget> window = shownOnScreen(make);
+    QVERIFY(window);
     const QImage fusion = window->grab().toImage();
     QApplication::setStyle(new Style);
     const QImage program = window->grab().toImage();
