@@ -1,5 +1,7 @@
 #include "common/icon.h"
 
+#include <QImageReader>
+
 namespace toevane {
 
 const QIcon &appIcon()
@@ -9,7 +11,7 @@ const QIcon &appIcon()
     static const QIcon icon = [] {
         QIcon built;
         for (int size : { 16, 32, 64 })
-            built.addFile(QStringLiteral(":/icons/toevane-%1.png").arg(size), QSize(size, size));
+            built.addPixmap(pngPicture(QStringLiteral(":/icons/toevane-%1.png").arg(size)));
         return built;
     }();
     return icon;
@@ -18,6 +20,14 @@ const QIcon &appIcon()
 QPixmap appPixmap(int size)
 {
     return appIcon().pixmap(size);
+}
+
+QPixmap pngPicture(const QString &path)
+{
+    QImageReader reader(path, "png");
+    // Without this, a reader asks every plugin whether it takes the format.
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 } // namespace toevane

@@ -1,5 +1,7 @@
 #include "common/style.h"
 
+#include "common/icon.h"
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QPainter>
@@ -16,8 +18,10 @@ namespace toevane {
 
 namespace {
 
+// Where Qt keeps the pictures of its styles.
+constexpr auto kQtPictures = ":/qt-project.org/styles/commonstyle/images/";
 // Fusion's frame picture, its border width and its space above the frame.
-constexpr auto kFramePicture = ":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png";
+constexpr auto kFramePicture = "fusion_groupbox.png";
 constexpr int kBorder = 6;
 constexpr int kTopMargin = 3;
 // The most pixel rows one translucent fill may cover without Qt handing it
@@ -26,23 +30,42 @@ constexpr int kRowsPerFill = 64;
 
 // The colour of the picture's middle, which Fusion stretches over a frame's
 // inside; invalid where the middle is not of one colour.
-QColor frameMiddleColour()
+QColor middleColour(const QPixmap &framePicture)
 {
-    static const QColor colour = [] {
-        const QImage picture = QPixmap(QLatin1String(kFramePicture)).toImage();
-        const QRect middle = picture.rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
-        if (middle.isEmpty())
-            return QColor();
-        const QRgb first = picture.pixel(middle.topLeft());
-        for (int y = middle.top(); y <= middle.bottom(); ++y) {
-            for (int x = middle.left(); x <= middle.right(); ++x) {
-                if (picture.pixel(x, y) != first)
-                    return QColor();
-            }
+    const QImage picture = framePicture.toImage();
+    const QRect middle = picture.rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    if (middle.isEmpty())
+        return QColor();
+    const QRgb first = picture.pixel(middle.topLeft());
+    for (int y = middle.top(); y <= middle.bottom(); ++y) {
+        for (int x = middle.left(); x <= middle.right(); ++x) {
+            if (picture.pixel(x, y) != first)
+                return QColor();
         }
-        return QColor::fromRgba(first);
-    }();
-    return colour;
+    }
+    return QColor::fromRgba(first);
+}
+
+// The pictures Fusion makes the overflow arrow of a menu bar or tool bar
+// from, in the order of their sizes; empty for any other icon.
+QStringList overflowArrowPictures(QStyle::StandardPixmap icon, const QStyleOption *option)
+{
+    const bool rightToLeft =
+        option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+    QString pattern;
+    QList<int> sizes;
+    if (icon == QStyle::SP_ToolBarHorizontalExtensionButton) {
+        pattern = rightToLeft ? QStringLiteral("toolbar-ext-h-rtl-%1.png")
+                              : QStringLiteral("toolbar-ext-h-%1.png");
+        sizes = { 8, 16, 32 };
+    } else if (icon == QStyle::SP_ToolBarVerticalExtensionButton) {
+        pattern = QStringLiteral("toolbar-ext-v-%1.png");
+        sizes = { 5, 10, 20 };
+    }
+    QStringList pictures;
+    for (int size : std::as_const(sizes))
+        pictures << QLatin1String(kQtPictures) + pattern.arg(size);
+    return pictures;
 }
 
 // Where Fusion draws a group box's frame within the box.
@@ -104,18 +127,36 @@ void Style::drawPrimitive(PrimitiveElement element, const QStyleOption *option, 
         QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
+QIcon Style::standardIcon(StandardPixmap icon, const QStyleOption *option,
+                          const QWidget *widget) const
+{
+    // Every menu bar asks for its overflow arrow when it is made, and
+    // Fusion reads the arrow's pictures through QIcon::addFile, which loads
+    // every image plugin (see pngPicture()). These are the same pictures.
+    const QStringList pictures = overflowArrowPictures(icon, option);
+    if (pictures.isEmpty())
+        return QProxyStyle::standardIcon(icon, option, widget);
+    QIcon arrow;
+    for (const QString &picture : pictures)
+        arrow.addPixmap(pngPicture(picture));
+    return arrow;
+}
+
 bool Style::drawFrame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const
 {
+    if (m_framePicture.isNull()) {
+        m_framePicture = pngPicture(QLatin1String(kQtPictures) + QLatin1String(kFramePicture));
+        m_frameMiddle = middleColour(m_framePicture);
+    }
     const QRect frame = frameRect(*this, option, widget);
     const QRect middle = frame.adjusted(kBorder, kBorder, -kBorder, -kBorder);
-    const QColor middleColour = frameMiddleColour();
-    if (middle.isEmpty() || !middleColour.isValid())
+    if (middle.isEmpty() || !m_frameMiddle.isValid())
         return false;
     // The border as Fusion draws it, side by side, so that no part of the
     // picture is stretched over the middle. The sides and the middle are drawn
     // in bands of a few dozen pixel rows: a translucent fill of more rows would
     // start Qt's drawing threads, which cost more than they save here.
-    const QPixmap picture { QLatin1String(kFramePicture) };
+    const QPixmap &picture = m_framePicture;
     const QRect source = picture.rect();
     const int b = kBorder;
     const QMargins leftRight(b, 0, b, 0);
@@ -134,7 +175,7 @@ bool Style::drawFrame(const QStyleOption &option, QPainter &painter, const QWidg
                           picture, leftSource, QMargins(b, 0, 0, 0));
         qDrawBorderPixmap(&painter, QRect(middle.right() + 1, top, b, rows), QMargins(0, 0, b, 0),
                           picture, rightSource, QMargins(0, 0, b, 0));
-        painter.fillRect(QRect(middle.left(), top, middle.width(), rows), middleColour);
+        painter.fillRect(QRect(middle.left(), top, middle.width(), rows), m_frameMiddle);
     }
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QSet>
 
@@ -18,6 +20,9 @@ namespace toevane {
 //   stale faces up to its limit (about 10 MiB over a thousand window
 //   switches). Here a face is kept under its colours, state and size, from
 //   the second time it is needed.
+// Its pictures are read by Qt's PNG reader alone, so that no image plugin is
+// loaded; the overflow arrow of menu bars is made from Fusion's own pictures
+// that way.
 class Style : public QProxyStyle
 {
     Q_OBJECT
@@ -27,12 +32,16 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 
 private:
     bool drawFrame(const QStyleOption &option, QPainter &painter, const QWidget *widget) const;
     bool drawButtonFace(PrimitiveElement element, const QStyleOption &option, QPainter &painter,
                         const QWidget *widget) const;
 
+    mutable QPixmap m_framePicture; // read when the first frame is drawn
+    mutable QColor m_frameMiddle; // its middle's colour; invalid if not one
     mutable QSet<QString> m_facesSeen; // looks of button faces drawn once
 };
 

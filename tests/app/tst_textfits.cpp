@@ -67,6 +67,8 @@ private Q_SLOTS:
     void everyWindowLooksAsFusionDrawsIt();
     void aButtonFaceLooksAsFusionDrawsItInEveryState_data();
     void aButtonFaceLooksAsFusionDrawsItInEveryState();
+    void theOverflowArrowIsFusionsOwn_data();
+    void theOverflowArrowIsFusionsOwn();
 };
 
 void TextFitsTest::initTestCase()
@@ -248,6 +250,35 @@ void TextFitsTest::aButtonFaceLooksAsFusionDrawsItInEveryState()
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     const FaceState face = faceStates().at(index).second;
     QCOMPARE(buttonFace(style, *button, face), buttonFace(*fusion, *button, face));
+}
+
+void TextFitsTest::theOverflowArrowIsFusionsOwn_data()
+{
+    QTest::addColumn<QStyle::StandardPixmap>("icon");
+    QTest::addColumn<int>("direction"); // 0: no option, the program's direction
+    const auto horizontal = QStyle::SP_ToolBarHorizontalExtensionButton;
+    const auto vertical = QStyle::SP_ToolBarVerticalExtensionButton;
+    QTest::newRow("horizontal") << horizontal << int(Qt::LeftToRight);
+    QTest::newRow("horizontal, right to left") << horizontal << int(Qt::RightToLeft);
+    QTest::newRow("horizontal, no option") << horizontal << 0;
+    QTest::newRow("vertical") << vertical << int(Qt::LeftToRight);
+    QTest::newRow("vertical, right to left") << vertical << int(Qt::RightToLeft);
+}
+
+void TextFitsTest::theOverflowArrowIsFusionsOwn()
+{
+    QFETCH(QStyle::StandardPixmap, icon);
+    QFETCH(int, direction);
+    QStyleOption option;
+    option.direction = Qt::LayoutDirection(direction);
+    const QStyleOption *given = direction ? &option : nullptr;
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon expected = fusion->standardIcon(icon, given);
+    const QIcon actual = Style().standardIcon(icon, given);
+    QCOMPARE(actual.availableSizes(), expected.availableSizes());
+    QVERIFY(!expected.availableSizes().isEmpty());
+    for (const QSize &size : expected.availableSizes())
+        QCOMPARE(actual.pixmap(size, 1.0).toImage(), expected.pixmap(size, 1.0).toImage());
 }
 
 QTEST_MAIN(TextFitsTest)

@@ -133,6 +133,13 @@ def leave_through_exit_screen(s, program, wid, what):
     expect_ended(s, program, what)
 
 
+def loaded_plugins(program):
+    """The image and icon plugins of Qt's that the program has loaded."""
+    with open(f"/proc/{program.pid}/maps") as f:
+        return sorted({line.split()[-1] for line in f
+                       if "/plugins/imageformats/" in line or "/plugins/iconengines/" in line})
+
+
 def close_main_window(s, program, wid, how):
     if how == "Esc":
         s.key(wid, "Escape")
@@ -210,7 +217,8 @@ def case_close_questionnaire(s):
 
 
 def case_close_results(s):
-    """Esc, File > Exit and the close box on the results window."""
+    """Esc, File > Exit and the close box on the results window. The program
+    reads its pictures itself: no image plugin is loaded on the way."""
     for how in ("Esc", "File > Exit", "close box"):
         program = s.start_program()
         q = open_questionnaire(s, program)
@@ -220,6 +228,7 @@ def case_close_results(s):
             program, "exit screen",
             what=f"the exit screen alone after {how} on the results window")["exit screen"]
         check(program.alive(), f"the program ended after {how} on the results window")
+        check(not loaded_plugins(program), f"image plugins loaded: {loaded_plugins(program)}")
         s.key(exit_screen, "alt+x")
         expect_ended(s, program, "Alt+X on the exit screen")
 
