@@ -1,0 +1,158 @@
+#!/usr/bin/env python3
+"""The Windows installer under Wine, end to end.
+
+    tests/e2e/windows.py INSTALLER SETTINGS_TOOL_EXE
+
+Installs the installer silently into a fresh Wine prefix on a private Xvfb
+display with openbox, starts the installed program from its Start-menu
+folder, walks one reading, checks the stored reminder date in the user's
+registry, a second copy's refusal, the exit screen kept on top and the
+referral request reaching the browser (Wine hands it to the xdg-open stub),
+then uninstalls and checks that nothing is left. Skips (exit 77) where Wine
+is missing.
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+
+import harness
+from cases import answer_all_pages, open_questionnaire, stacking, to_exit_screen
+from harness import BOX, Session, check, wait_until
+
+SKIP = 77
+INSTALL_DIR = "users/{user}/AppData/Local/Programs/Toevane Free"
+SHORTCUT = "users/{user}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Toevane Free.lnk"
+SETTINGS_KEY = r"HKCU\Software\ToevaneFree\ToevaneFree\Settings"
+UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ToevaneFree"
+# Middles of the exit screen's refer-a-friend fields in its client area
+# (src/exit_screen/frmnagscreen2.cpp): your name, your address, the friend's
+# name, the friend's address.
+REFERRAL_FIELDS = ((126, 249), (360, 249), (126, 273), (360, 273))
+
+
+class WineSession(Session):
+    """A Session whose programs are Windows programs run by Wine, in a Wine
+    prefix of the session's own."""
+
+    def __init__(self, name):
+        super().__init__(name, binary="/bin/true")
+        self.prefix = os.path.join(self.root, "wine")
+        self.drive_c = os.path.join(self.prefix, "drive_c")
+
+    def _session_env(self):
+        env = super()._session_env()
+        env.update({"WINEPREFIX": self.prefix, "WINEDEBUG": "-all",
+                    # No Mono or Gecko installer dialogs in a fresh prefix.
+                    "WINEDLLOVERRIDES": "mscoree,mshtml=",
+                    "USER": os.environ.get("USER", "root")})
+        return env
+
+    def _start_services(self):
+        super()._start_services()
+        self.wine(["wineboot", "-i"], timeout=240)
+
+    def close(self):
+        subprocess.run(["wineserver", "-k"], env=self._env(), capture_output=True, timeout=60)
+        super().close()
+
+    def wine(self, argv, timeout=120, check_status=True):
+        result = subprocess.run(argv, env=self._env(), stdin=subprocess.DEVNULL,
+                                capture_output=True, text=True, timeout=timeout)
+        if check_status:
+            check(result.returncode == 0,
+                  f"{' '.join(argv)} failed ({result.returncode}): {result.stderr.strip()[-400:]}")
+        return result
+
+    def path(self, template):
+        user = self._env()["USER"]
+        return os.path.join(self.drive_c, template.format(user=user))
+
+    def registry(self, key):
+        result = self.wine(["wine", "reg", "query", key, "/s"], check_status=False)
+        return result.stdout if result.returncode == 0 else None
+
+    def start_windows_program(self, exe, *args):
+        log = os.path.join(self.root, f"program-{len(self.programs) + 1}.log")
+        popen = subprocess.Popen(["wine", exe, *args], env=self._env(), cwd=self.home,
+                                 stdin=subprocess.DEVNULL, stdout=open(log, "w"),
+                                 stderr=subprocess.STDOUT, preexec_fn=harness._die_with_harness)
+        program = harness.Program(self, popen, log)
+        self.programs.append(program)
+        return program
+
+
+def installed_reading(s, installer, settings_tool):
+    s.wine(["wine", installer, "/S"], timeout=180)
+    exe = os.path.join(s.path(INSTALL_DIR), "ToevaneFree.exe")
+    check(os.path.isfile(exe), f"the installer put no ToevaneFree.exe in {s.path(INSTALL_DIR)}")
+    check(os.path.isfile(s.path(SHORTCUT)), "the installer made no Start-menu shortcut")
+    check(s.registry(UNINSTALL_KEY) is not None, "no uninstaller registered in Apps & features")
+
+    # First start: no question, today is stored in the user's registry.
+    program = s.start_windows_program(exe)
+    q = open_questionnaire(s, program)
+    stored = s.wine(["wine", settings_tool, "read"]).stdout.strip()
+    check(stored, "the first start stored no reminder date")
+    entries = s.registry(SETTINGS_KEY) or ""
+    check(len(re.findall(r"REG_SZ", entries)) == 1,
+          f"expected one value under {SETTINGS_KEY}, found:\n{entries}")
+
+    # A second copy is refused and ends after OK; the first runs on.
+    second = s.start_windows_program(exe)
+    box = s.wait_screen(second, BOX, what="the second copy's message box")[BOX]
+    s.key(box, "Return")
+    second.expect_exit("the second copy after OK")
+    check(program.alive(), "the first copy ended when the second started")
+
+    # One reading, Back, then the exit screen on Esc, kept on top.
+    results = answer_all_pages(s, program, q)
+    s.key(results, "alt+b")
+    q = open_questionnaire(s, program)
+    exit_screen = to_exit_screen(s, program, q.wid)
+    states = s._run(["xprop", "-id", str(exit_screen), "_NET_WM_STATE"]).stdout
+    check("_NET_WM_STATE_ABOVE" in states, f"the exit screen is not kept on top: {states}")
+    check(exit_screen in stacking(s), "the exit screen is not stacked")
+
+    # The refer-a-friend request reaches the browser.
+    for (x, y), text in zip(REFERRAL_FIELDS, ("Ann", "ann@example.org", "Bob", "bob@example.org")):
+        s.click(exit_screen, x, y)
+        s._run(["xdotool", "type", "--delay", "20", text])
+    s.key(exit_screen, "alt+n")     # Refer A Friend &Now
+    wait_until(lambda: any("bob%40example.org" in a or "bob@example.org" in a
+                           for a in s.addresses()),
+               f"the referral request to reach the browser (recorded: {s.addresses()})")
+    s.key(exit_screen, "alt+x")
+    program.expect_exit("Alt+X on the exit screen")
+
+    s.wine(["wine", os.path.join(s.path(INSTALL_DIR), "Uninstall.exe"), "/S"], timeout=120)
+    wait_until(lambda: not os.path.exists(s.path(INSTALL_DIR)), "the uninstaller to remove the program")
+    check(not os.path.exists(s.path(SHORTCUT)), "the uninstaller left the Start-menu shortcut")
+    check(s.registry(UNINSTALL_KEY) is None, "the uninstaller left its Apps & features entry")
+
+
+def main(argv):
+    if len(argv) != 3:
+        print(__doc__)
+        return 2
+    missing = [tool for tool in ("wine", "wineboot", "wineserver", "Xvfb", "openbox", "xdotool",
+                                 "xprop", "wmctrl") if not shutil.which(tool)]
+    if missing:
+        print(f"SKIP: {', '.join(missing)} not installed")
+        return SKIP
+    installer, settings_tool = (os.path.abspath(path) for path in argv[1:])
+
+    def case_installed_reading(s):
+        installed_reading(s, installer, settings_tool)
+    case_installed_reading.session_options = {"kind": WineSession}
+
+    class Cases:
+        pass
+    Cases.case_installed_reading = staticmethod(case_installed_reading)
+    return harness.run_case(Cases, [argv[0], "installed_reading"])
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
