@@ -85,6 +85,7 @@ frmAbout::frmAbout(QWidget *parent)
     m_cmdOK->setGeometry(QRect(QPoint(kClientSize.width() - kRightMargin - kOkButton.width(),
                                       kClientSize.height() - kBottomMargin - kOkButton.height()),
                                kOkButton));
+    look::pressAtOnceOnAccessKey(m_cmdOK);
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     auto *picIcon = new QLabel(this);

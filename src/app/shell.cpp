@@ -6,6 +6,7 @@
 #include "common/messagebox.h"
 #include "exit_screen/frmnagscreen2.h"
 #include "links/linklabel.h"
+#include "links/promolabels.h"
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
 
@@ -88,9 +89,9 @@ void Shell::CoBrand_Randomize(frmMain &questionnaire)
 {
     m_coBrandRandomNumber = static_cast<short>(m_random.next() * 6) + 1;
     if (m_coBrandRandomNumber % 2 == 1)
-        questionnaire.coBrandLabel()->raise();
+        promo::bringToFront(questionnaire.coBrandLabel(), questionnaire.fullBrandLabel());
     else
-        questionnaire.fullBrandLabel()->raise();
+        promo::bringToFront(questionnaire.fullBrandLabel(), questionnaire.coBrandLabel());
 }
 
 void Shell::FinishQuestionnaire(frmMain &questionnaire, const Reading &reading)

@@ -122,6 +122,7 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_cmdClose->setGeometry(kCmdClose);
     m_cmdClose->setAutoDefault(true); // Enter on the focused button presses it
+    look::pressAtOnceOnAccessKey(m_cmdClose);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
     // A check box drawn as a push button: each click that checks it opens the
@@ -204,6 +205,7 @@ void frmNagScreen2::buildReferralForm(QWidget *frame)
     m_cmdSubmit->setGeometry(kCmdSubmit);
     m_cmdSubmit->setFont(look::verdana(8.25, look::Weight::Bold));
     m_cmdSubmit->setAutoDefault(true);
+    look::pressAtOnceOnAccessKey(m_cmdSubmit);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 
     m_txtEmail = textBox("txtEmail", modTellAFriend::kYourEmailPlaceholder, kTxtEmail, frame);

@@ -11,6 +11,7 @@
 #include "exit_screen/frmnagscreen2.h"
 #include "links/linklabel.h"
 #include "links/modhelp.h"
+#include "links/promolabels.h"
 #include "links/sites.h"
 #include "links/uiclicks.h"
 #include "questionnaire/frmmain.h"
@@ -339,7 +340,8 @@ void LinksTest::onlyTheLabelInFrontAnswersAClick()
     QCOMPARE(coBrand->parentWidget(), fullBrand->parentWidget());
     QVERIFY(coBrand->autoFillBackground() && fullBrand->autoFillBackground());
     if (!raised.isEmpty())
-        shown->findChild<LinkLabel *>(raised)->raise();
+        raised == coBrand->objectName() ? toevane::promo::bringToFront(coBrand, fullBrand)
+                                        : toevane::promo::bringToFront(fullBrand, coBrand);
 
     UrlRecorder urls;
     QWidget *clicked = clickWhereShown(coBrand);
