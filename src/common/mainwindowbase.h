@@ -2,6 +2,10 @@
 
 #include <QMainWindow>
 
+#include <initializer_list>
+
+class QAbstractButton;
+class QKeyEvent;
 class QPushButton;
 
 namespace toevane {
@@ -33,14 +37,18 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *m_client = nullptr;
     QPushButton *m_exitButton = nullptr;
 };
 
-// Centres a top-level widget on the screen it is on.
-void centreOnScreen(QWidget *window);
+// Centres a top-level widget on the screen it is on when it is first shown;
+// later showings leave it where it was.
+void centreWhenFirstShown(QWidget *window);
+
+// Presses the button (if any) when the key is one of keys, pressed alone
+// (the keypad aside). True when it did: the key is then taken.
+bool pressOnKey(QKeyEvent *event, QAbstractButton *button, std::initializer_list<Qt::Key> keys);
 
 } // namespace toevane

@@ -116,6 +116,7 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     setWindowIcon(appIcon());
     setFixedSize(kClientSize);
     look::setBackground(this, look::kWhite);
+    centreWhenFirstShown(this);
     setFont(look::sansSerif(8.25));
 
     m_cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
@@ -311,7 +312,7 @@ void frmNagScreen2::cmdClose_Click()
 
 void frmNagScreen2::Form_Unload()
 {
-    Q_EMIT endRequested();
+    cmdClose_Click();
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent *event)
@@ -319,15 +320,6 @@ void frmNagScreen2::closeEvent(QCloseEvent *event)
     // Closing cannot be refused: the close box ends the program like Exit.
     event->accept();
     Form_Unload();
-}
-
-void frmNagScreen2::showEvent(QShowEvent *event)
-{
-    if (!m_placed) {
-        m_placed = true;
-        centreOnScreen(this);
-    }
-    QWidget::showEvent(event);
 }
 
 // The refer-a-friend form.

@@ -232,5 +232,5 @@ void frmMain::cmdExit_Click()
 
 void frmMain::mnuExit_Click()
 {
-    close();
+    cmdExit_Click();
 }
