@@ -23,8 +23,9 @@ public:
     QWidget *client() const { return m_client; }
 
 Q_SIGNALS:
-    // The window has been closed (by any means) and is going away; closing
-    // never asks and cannot be cancelled.
+    // The window has been closed and is going away; closing never asks and
+    // cannot be cancelled. Whoever closes the window itself stops listening
+    // first, so for it this means the user's close.
     void closed();
     // The user chose Help > About Software.
     void aboutRequested();

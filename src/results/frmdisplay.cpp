@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 using namespace toevane;
 
 namespace {
@@ -133,6 +135,8 @@ void frmDisplay::buildResultFrames(QWidget *parent)
 
 void frmDisplay::cmdBack_Click()
 {
+    if (std::exchange(m_backRequested, true))
+        return;
     Q_EMIT backRequested();
 }
 
