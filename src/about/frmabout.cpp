@@ -73,6 +73,7 @@ frmAbout::frmAbout(QWidget *parent)
     setFixedSize(kClientSize);
     setFont(look::verdana(8.25));
     look::setBackground(this, look::kPurple);
+    centreWhenFirstShown(this);
 
     // cmdOK is made first so that it leads the tab order; nothing else here
     // takes the focus.
@@ -85,6 +86,7 @@ frmAbout::frmAbout(QWidget *parent)
     m_cmdOK->setGeometry(QRect(QPoint(kClientSize.width() - kRightMargin - kOkButton.width(),
                                       kClientSize.height() - kBottomMargin - kOkButton.height()),
                                kOkButton));
+    look::pressAtOnceOnAccessKey(m_cmdOK);
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     auto *picIcon = new QLabel(this);
@@ -176,17 +178,6 @@ void frmAbout::Label5_Click()
 void frmAbout::keyPressEvent(QKeyEvent *event)
 {
     // OK is the cancel button as well as the default one: Esc presses it.
-    if (event->key() == Qt::Key_Escape &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        m_cmdOK->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void frmAbout::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        centreOnScreen(this);
+    if (!pressOnKey(event, m_cmdOK, { Qt::Key_Escape }))
+        QDialog::keyPressEvent(event);
 }

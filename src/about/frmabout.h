@@ -27,7 +27,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void cmdOK_Click();

@@ -19,8 +19,8 @@ int digitsValue(QStringView text)
 
 QString dateText(QDate date)
 {
-    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
-        return {};
+    // Empty for an invalid date and outside the years 0 to 9999, and the
+    // calendar has no year 0.
     return date.toString(Qt::ISODate);
 }
 

@@ -6,11 +6,11 @@
 #include "common/messagebox.h"
 #include "exit_screen/frmnagscreen2.h"
 #include "links/linklabel.h"
+#include "links/promolabels.h"
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
 
 #include <QApplication>
-#include <QScopedValueRollback>
 
 #include <cstdio>
 #include <cstdlib>
@@ -86,54 +86,66 @@ frmMain *Shell::openQuestionnaire()
 
 void Shell::CoBrand_Randomize(frmMain &questionnaire)
 {
-    m_coBrandRandomNumber = static_cast<short>(m_random.next() * 6) + 1;
-    if (m_coBrandRandomNumber % 2 == 1)
-        questionnaire.coBrandLabel()->raise();
+    const auto drawn = static_cast<short>(m_random.next() * 6) + 1; // 1 to 6
+    if (drawn % 2 == 1)
+        promo::bringToFront(questionnaire.coBrandLabel(), questionnaire.fullBrandLabel());
     else
-        questionnaire.fullBrandLabel()->raise();
+        promo::bringToFront(questionnaire.fullBrandLabel(), questionnaire.coBrandLabel());
 }
 
 void Shell::FinishQuestionnaire(frmMain &questionnaire, const Reading &reading)
 {
     auto *results = new frmDisplay;
+    ApplyReading(reading, *results);
+    // Each step goes on whatever the previous one did.
+    leave(questionnaire);
     adopt(results);
     connect(results, &frmDisplay::backRequested, this,
             [this, results] { backToQuestionnaire(*results); });
-    ApplyReading(reading, *results);
-    // Each step goes on whatever the previous one did. The questionnaire's
-    // close step creates the exit screen but does not show it during a
-    // switch: it would only be hidden again a moment later.
-    const QScopedValueRollback switching(m_switching, true);
-    questionnaire.close();
     results->show();
 }
 
 void Shell::backToQuestionnaire(frmDisplay &results)
 {
-    const QScopedValueRollback switching(m_switching, true);
-    results.close();
+    leave(results);
     openQuestionnaire();
 }
 
 void Shell::adopt(MainWindowBase *window)
 {
     m_mainWindow = window;
-    connect(window, &MainWindowBase::closed, this, &Shell::Form_Unload);
+    connect(window, &MainWindowBase::closed, this, [this, window] {
+        forget(*window);
+        Form_Unload().show();
+    });
     connect(window, &MainWindowBase::aboutRequested, this, &Shell::showAbout);
 }
 
-void Shell::Form_Unload()
+void Shell::forget(MainWindowBase &window)
 {
-    // While the program ends, a main window closing must not bring the exit
-    // screen back.
-    if (m_ending)
-        return;
+    // Whatever still reaches the window left (a key already on its way, a
+    // second click) is no concern of the Shell any more.
+    window.disconnect(this);
+    if (m_mainWindow == &window)
+        m_mainWindow = nullptr;
+}
+
+void Shell::leave(MainWindowBase &window)
+{
+    forget(window);
+    // The window's close step runs as for any close, but does not show the
+    // exit screen: it would only be hidden again a moment later.
+    Form_Unload();
+    window.close();
+}
+
+frmNagScreen2 &Shell::Form_Unload()
+{
     if (!m_exitScreen) {
         m_exitScreen = new frmNagScreen2(m_random); // its load step runs here, once per run
         connect(m_exitScreen, &frmNagScreen2::endRequested, this, &Shell::EndProgram);
     }
-    if (!m_switching)
-        m_exitScreen->show();
+    return *m_exitScreen;
 }
 
 void Shell::showAbout()
@@ -143,9 +155,12 @@ void Shell::showAbout()
 
 void Shell::EndProgram()
 {
-    if (m_ending)
-        return;
-    m_ending = true;
+    // The close steps of the windows closed here end nothing and show
+    // nothing: the Shell no longer listens to them.
+    if (m_mainWindow)
+        forget(*m_mainWindow);
+    if (m_exitScreen)
+        m_exitScreen->disconnect(this);
     QList<QPointer<QWidget>> windows;
     for (QWidget *window : QApplication::topLevelWidgets())
         windows.append(window);
@@ -154,8 +169,6 @@ void Shell::EndProgram()
             window->close();
     }
     endProcess(0);
-    // Only reached when a test has replaced the process end.
-    m_ending = false;
 }
 
 void Shell::endProcess(int exitCode)

@@ -22,8 +22,11 @@
 //
 // The Qt Core parts form the library toevane_core, which does not link Qt Gui
 // or Widgets; the rest forms toevane_gui. A window only reports what the user
-// did, with signals; the Shell alone creates, closes, hides and shows
-// windows, and holds the state of the window flow.
+// did, with signals, and closes itself when the user leaves it (its Exit
+// button, File > Exit, Esc, the close box). The Shell creates and shows the
+// windows, closes the main window it replaces and, at the end, every window;
+// it holds the state of the window flow and listens to the main window on
+// screen alone.
 
 #include "app/singleinstance.h"
 #include "common/platform.h"
@@ -72,33 +75,37 @@ public:
     bool start();
 
     // Closes every loaded window, shown or hidden, then ends the process.
-    // Entered again from a close step it started, it returns at once.
+    // The close steps it starts report nothing back to the Shell.
     void EndProgram();
 
     // The main window on screen (frmMain or frmDisplay), if any.
     QMainWindow *mainWindow() const;
     // The exit screen if it has been created in this run, else null.
     frmNagScreen2 *exitScreen() const;
-    Random &random() { return m_random; }
 
 private:
     frmMain *openQuestionnaire();
     void CoBrand_Randomize(frmMain &questionnaire);
     void FinishQuestionnaire(frmMain &questionnaire, const Reading &reading);
     void backToQuestionnaire(frmDisplay &results);
-    void Form_Unload();
+    // The close step of both main windows: the exit screen, created and
+    // loaded when first needed. Showing it is the caller's part.
+    frmNagScreen2 &Form_Unload();
+    // Makes the window the main window on screen, the only one listened to.
     void adopt(MainWindowBase *window);
+    // Stops listening to a main window that is closing or being replaced.
+    void forget(MainWindowBase &window);
+    // Closes a main window that another replaces: its close step runs, the
+    // exit screen stays hidden, and nothing reports a user's close.
+    void leave(MainWindowBase &window);
     void showAbout();
     void endProcess(int exitCode);
 
     ShellServices m_services;
     SingleInstanceGuard m_guard;
     Random m_random;
-    QPointer<QMainWindow> m_mainWindow;
+    QPointer<MainWindowBase> m_mainWindow;
     QPointer<frmNagScreen2> m_exitScreen;
-    short m_coBrandRandomNumber = 0; // 1 to 6: odd brings lblCobrand to the front
-    bool m_switching = false; // a switch between the main windows is under way
-    bool m_ending = false; // EndProgram has begun
 };
 
 } // namespace toevane

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcutEvent>
 #include <QWidget>
 
 namespace toevane::look {
@@ -109,6 +110,33 @@ void setButtonColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
+namespace {
+
+class AccessKeyPress : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut ||
+            static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            return false;
+        auto *button = static_cast<QAbstractButton *>(watched);
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
+} // namespace
+
+void pressAtOnceOnAccessKey(QAbstractButton *button)
+{
+    button->installEventFilter(new AccessKeyPress(button));
+}
+
 QPushButton *greyButton(const QString &objectName, const QString &caption, const QRect &geometry,
                         QWidget *parent)
 {
@@ -117,6 +145,7 @@ QPushButton *greyButton(const QString &objectName, const QString &caption, const
     button->setGeometry(geometry);
     button->setFont(verdana(8.25, Weight::Bold));
     button->setAutoDefault(true);
+    pressAtOnceOnAccessKey(button);
     setButtonColor(button, kLightGrey);
     return button;
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QRect;
@@ -45,8 +46,13 @@ void setBackground(QWidget *widget, const QColor &color);
 // Face colour of a push button or a check box drawn as one.
 void setButtonColor(QWidget *widget, const QColor &color);
 
+// Makes the button's access key (Alt and the underlined letter) press it at
+// once, every time: Qt would animate each press for 100 ms and drop the
+// presses that come meanwhile, as key repeat does.
+void pressAtOnceOnAccessKey(QAbstractButton *button);
+
 // The main windows' light grey push button with a bold caption; Enter on it
-// while it has the focus presses it.
+// while it has the focus presses it, and so does its access key at once.
 QPushButton *greyButton(const QString &objectName, const QString &caption, const QRect &geometry,
                         QWidget *parent);
 

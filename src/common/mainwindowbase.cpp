@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace toevane {
 
 MainWindowBase::MainWindowBase(const char *objectName, QSize clientSize, QWidget *parent)
@@ -26,6 +28,7 @@ MainWindowBase::MainWindowBase(const char *objectName, QSize clientSize, QWidget
     m_client->setFixedSize(clientSize);
     look::setBackground(m_client, look::kPurple);
     setCentralWidget(m_client);
+    centreWhenFirstShown(this);
 }
 
 void MainWindowBase::fixWindowSize()
@@ -46,36 +49,48 @@ void MainWindowBase::closeEvent(QCloseEvent *event)
 void MainWindowBase::keyPressEvent(QKeyEvent *event)
 {
     // Keys that reach the window were not taken by a focused push button.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (m_exitButton && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            m_exitButton->click();
-            return;
+    if (!pressOnKey(event, m_exitButton, { Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter }))
+        QMainWindow::keyPressEvent(event);
+}
+
+namespace {
+
+class CentreAtFirstShow : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto *window = static_cast<QWidget *>(watched);
+            if (const QScreen *screen = window->screen()) {
+                QRect frame = window->frameGeometry();
+                frame.moveCenter(screen->availableGeometry().center());
+                window->move(frame.topLeft());
+            }
+            deleteLater();
+            window->removeEventFilter(this);
         }
-        break;
-    default:
-        break;
+        return false;
     }
-    QMainWindow::keyPressEvent(event);
+};
+
+} // namespace
+
+void centreWhenFirstShown(QWidget *window)
+{
+    window->installEventFilter(new CentreAtFirstShow(window));
 }
 
-void MainWindowBase::showEvent(QShowEvent *event)
+bool pressOnKey(QKeyEvent *event, QAbstractButton *button, std::initializer_list<Qt::Key> keys)
 {
-    if (!event->spontaneous())
-        centreOnScreen(this);
-    QMainWindow::showEvent(event);
-}
-
-void centreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    if (!button || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier ||
+        std::find(keys.begin(), keys.end(), event->key()) == keys.end())
+        return false;
+    button->click();
+    return true;
 }
 
 } // namespace toevane

@@ -2,6 +2,10 @@
 
 #include <QMainWindow>
 
+#include <initializer_list>
+
+class QAbstractButton;
+class QKeyEvent;
 class QPushButton;
 
 namespace toevane {
@@ -19,8 +23,9 @@ public:
     QWidget *client() const { return m_client; }
 
 Q_SIGNALS:
-    // The window has been closed (by any means) and is going away; closing
-    // never asks and cannot be cancelled.
+    // The window has been closed and is going away; closing never asks and
+    // cannot be cancelled. Whoever closes the window itself stops listening
+    // first, so for it this means the user's close.
     void closed();
     // The user chose Help > About Software.
     void aboutRequested();
@@ -33,14 +38,18 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *m_client = nullptr;
     QPushButton *m_exitButton = nullptr;
 };
 
-// Centres a top-level widget on the screen it is on.
-void centreOnScreen(QWidget *window);
+// Centres a top-level widget on the screen it is on when it is first shown;
+// later showings leave it where it was.
+void centreWhenFirstShown(QWidget *window);
+
+// Presses the button (if any) when the key is one of keys, pressed alone
+// (the keypad aside). True when it did: the key is then taken.
+bool pressOnKey(QKeyEvent *event, QAbstractButton *button, std::initializer_list<Qt::Key> keys);
 
 } // namespace toevane

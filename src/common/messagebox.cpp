@@ -1,6 +1,7 @@
 #include "common/messagebox.h"
 
 #include "common/apptext.h"
+#include "common/stacking.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -51,8 +52,10 @@ QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::Icon i
 {
     QMessageBox box(icon, appTitle(), text, buttons, windowOnTop());
     box.setWindowModality(Qt::ApplicationModal);
-    if (stacking == BoxStacking::AboveAll)
+    if (stacking == BoxStacking::AboveAll) {
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        keepAboveOtherCopies(&box);
+    }
     box.setTextFormat(Qt::PlainText);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);

@@ -6,7 +6,8 @@ namespace toevane {
 
 enum class BoxStacking {
     WithItsWindow, // above the window on top of the program
-    AboveAll, // kept above every window, also those kept on top
+    AboveAll, // kept above every window, also those kept on top, and raised
+              // again when another copy's window comes above it
 };
 
 // The one place that builds the program's message boxes: application-modal,

@@ -116,12 +116,14 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     setWindowIcon(appIcon());
     setFixedSize(kClientSize);
     look::setBackground(this, look::kWhite);
+    centreWhenFirstShown(this);
     setFont(look::sansSerif(8.25));
 
     m_cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_cmdClose->setGeometry(kCmdClose);
     m_cmdClose->setAutoDefault(true); // Enter on the focused button presses it
+    look::pressAtOnceOnAccessKey(m_cmdClose);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
     // A check box drawn as a push button: each click that checks it opens the
@@ -204,6 +206,7 @@ void frmNagScreen2::buildReferralForm(QWidget *frame)
     m_cmdSubmit->setGeometry(kCmdSubmit);
     m_cmdSubmit->setFont(look::verdana(8.25, look::Weight::Bold));
     m_cmdSubmit->setAutoDefault(true);
+    look::pressAtOnceOnAccessKey(m_cmdSubmit);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 
     m_txtEmail = textBox("txtEmail", modTellAFriend::kYourEmailPlaceholder, kTxtEmail, frame);
@@ -309,7 +312,7 @@ void frmNagScreen2::cmdClose_Click()
 
 void frmNagScreen2::Form_Unload()
 {
-    Q_EMIT endRequested();
+    cmdClose_Click();
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent *event)
@@ -317,15 +320,6 @@ void frmNagScreen2::closeEvent(QCloseEvent *event)
     // Closing cannot be refused: the close box ends the program like Exit.
     event->accept();
     Form_Unload();
-}
-
-void frmNagScreen2::showEvent(QShowEvent *event)
-{
-    if (!m_placed) {
-        m_placed = true;
-        centreOnScreen(this);
-    }
-    QWidget::showEvent(event);
 }
 
 // The refer-a-friend form.

@@ -48,7 +48,6 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -91,5 +90,4 @@ private:
 
     toevane::Random &m_random;
     modTellAFriend::Referral m_referral;
-    bool m_placed = false;
 };

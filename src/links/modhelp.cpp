@@ -7,9 +7,37 @@
 
 namespace modHelp {
 
+namespace {
+
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &)
+{
+}
+
+// Keeps Qt's own messages off standard error while it is in scope.
+class Hush
+{
+public:
+    Hush()
+        : m_previous(qInstallMessageHandler(&dropMessage))
+    {
+    }
+    ~Hush() { qInstallMessageHandler(m_previous); }
+    Hush(const Hush &) = delete;
+    Hush &operator=(const Hush &) = delete;
+
+private:
+    QtMessageHandler m_previous;
+};
+
+} // namespace
+
 void OpenLink(const QString &address)
 {
     // TolerantMode keeps the address as given; the outcome is not looked at.
+    // Where no browser can be started, Qt would write the whole address, a
+    // referral's names and addresses included, to standard error (and so to
+    // the session's journal): a failure stays silent.
+    const Hush hush;
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 

@@ -90,4 +90,11 @@ void lblFullBrand_Click()
     modHelp::OpenFullBrandPage();
 }
 
+void bringToFront(LinkLabel *front, LinkLabel *covered)
+{
+    front->raise();
+    front->setVisible(true);
+    covered->setVisible(false);
+}
+
 } // namespace toevane::promo

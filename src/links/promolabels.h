@@ -17,9 +17,12 @@ QString fullBrandCaption();
 // Label61: yellow Verdana 9 pt bold underlined, centred; opens the forum.
 LinkLabel *createBanner(QWidget *parent);
 // lblCobrand and lblFullBrand in the same rectangle with opaque backgrounds,
-// each opening its offer page. The caller stacks them.
+// each opening its offer page. The caller stacks them with bringToFront.
 LinkLabel *createCoBrandLabel(QWidget *parent);
 LinkLabel *createFullBrandLabel(QWidget *parent);
+// Puts front before the label it covers, and hides that one, so that screen
+// readers do not report a label that no one can see.
+void bringToFront(LinkLabel *front, LinkLabel *covered);
 
 // What a click on each label does, the same in both windows: open its page
 // and nothing else.

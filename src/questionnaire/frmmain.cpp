@@ -75,7 +75,7 @@ frmMain::frmMain(QWidget *parent)
     m_lblFullBrand = promo::createFullBrandLabel(frame5);
     m_lblCobrand->setGeometry(kPromoBox);
     m_lblFullBrand->setGeometry(kPromoBox);
-    m_lblFullBrand->raise(); // full branding in front of a new window
+    promo::bringToFront(m_lblFullBrand, m_lblCobrand); // full branding in a new window
 
     QGroupBox *frame2 = band("Frame2", kBannerBand, root);
     QLabel *banner = promo::createBanner(frame2);
@@ -232,5 +232,5 @@ void frmMain::cmdExit_Click()
 
 void frmMain::mnuExit_Click()
 {
-    close();
+    cmdExit_Click();
 }

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 using namespace toevane;
 
 namespace {
@@ -40,6 +42,14 @@ constexpr QRect kBackButton { 495, 12, 76, 28 };
 QString notSelectedText()
 {
     return QStringLiteral("You are not selected this type of Toe.");
+}
+
+// An empty label is hidden: a screen reader would announce it by the title
+// of its frame.
+void showText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
 }
 
 } // namespace
@@ -74,7 +84,7 @@ frmDisplay::frmDisplay(QWidget *parent)
     m_lblCobrand = promo::createCoBrandLabel(frame5);
     m_lblFullBrand->setGeometry(kPromoBox);
     m_lblCobrand->setGeometry(kPromoBox);
-    m_lblCobrand->raise(); // co-branding in front in this window
+    promo::bringToFront(m_lblCobrand, m_lblFullBrand); // co-branding in this window
     m_cmdExit =
         look::greyButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), kExitButton, frame5);
     m_cmdBack =
@@ -108,6 +118,7 @@ void frmDisplay::buildResultFrames(QWidget *parent)
         look::setTextColor(answer, look::kLightCyan);
         answer->setTextFormat(Qt::PlainText);
         answer->setGeometry(kAnswerLabel);
+        showText(answer, {});
 
         auto *text = new QLabel(frame);
         text->setObjectName(question.textLabelName());
@@ -117,13 +128,15 @@ void frmDisplay::buildResultFrames(QWidget *parent)
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         text->setGeometry(kTextLabel);
-        if (!question.answerRequired) // the one question that may be skipped
-            text->setText(notSelectedText());
+        // Toe Shape, the one question that may be skipped, says so until answered.
+        showText(text, question.answerRequired ? QString() : notSelectedText());
     }
 }
 
 void frmDisplay::cmdBack_Click()
 {
+    if (std::exchange(m_backRequested, true))
+        return;
     Q_EMIT backRequested();
 }
 
@@ -149,8 +162,8 @@ void ApplyReading(const Reading &reading, frmDisplay &display)
             continue;
         const QString answerLabel = QStringLiteral("lbl") + entry.key;
         if (auto *label = display.findChild<QLabel *>(answerLabel))
-            label->setText(entry.caption);
+            showText(label, entry.caption);
         if (auto *label = display.findChild<QLabel *>(answerLabel + QStringLiteral("Result")))
-            label->setText(entry.text);
+            showText(label, entry.text);
     }
 }

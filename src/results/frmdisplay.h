@@ -19,7 +19,8 @@ public:
     LinkLabel *fullBrandLabel() const { return m_lblFullBrand; }
 
 Q_SIGNALS:
-    // Back or File > Back: the user wants a new questionnaire.
+    // Back or File > Back: the user wants a new questionnaire. Sent once per
+    // window: a second press before the window is gone asks for nothing.
     void backRequested();
 
 private:
@@ -33,6 +34,7 @@ private:
     QPushButton *m_cmdExit = nullptr;
     LinkLabel *m_lblCobrand = nullptr;
     LinkLabel *m_lblFullBrand = nullptr;
+    bool m_backRequested = false;
 };
 
 // Writes a Reading into the label pairs of a results window, in page order,

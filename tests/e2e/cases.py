@@ -343,9 +343,16 @@ def case_second_instance_over_the_exit_screen(s):
 
     second = s.start_program()
     box = s.wait_screen(second, BOX, what="the second copy's message box")[BOX]
-    wait_until(lambda: box in stacking(s) and exit_screen in stacking(s)
-               and stacking(s).index(box) > stacking(s).index(exit_screen),
-               "the box above the exit screen")
+
+    def box_above():
+        order = stacking(s)
+        return box in order and exit_screen in order and order.index(box) > order.index(exit_screen)
+    wait_until(box_above, "the box above the exit screen")
+    # A click raises the exit screen over the box, which comes back on top.
+    s.click(exit_screen, 320, 190)
+    wait_until(lambda: s._run(["xdotool", "getactivewindow"]).stdout.strip() == str(exit_screen),
+               "the exit screen active after a click on it")
+    wait_until(box_above, "the box above the exit screen after a click on the exit screen")
     s.key(box, "Return")
     second.expect_exit("the second copy after OK")
     s.key(exit_screen, "alt+x")

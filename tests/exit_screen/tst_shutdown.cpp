@@ -54,6 +54,8 @@ private Q_SLOTS:
     void closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning_data();
     void closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning();
     void walkingBetweenTheWindowsKeepsOneExitScreenHiddenWithItsFirstText();
+    void keysThatReachAResultsWindowBeingLeftAreIgnored_data();
+    void keysThatReachAResultsWindowBeingLeftAreIgnored();
     void theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce_data();
     void theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce();
     void aSecondCopyEndsThroughEndProgramWithoutShowingAnyWindow();
@@ -155,6 +157,36 @@ void TestShutdown::walkingBetweenTheWindowsKeepsOneExitScreenHiddenWithItsFirstT
     QCOMPARE(promotionalTextOf(screen), text);
     QCOMPARE(ends.count(), 0);
     QVERIFY(noQuestions.seen().isEmpty());
+}
+
+void TestShutdown::keysThatReachAResultsWindowBeingLeftAreIgnored_data()
+{
+    // Two keys on Back, the second delivered before the window is gone.
+    QTest::addColumn<Qt::Key>("first");
+    QTest::addColumn<Qt::Key>("second");
+    QTest::addColumn<bool>("questionnaire"); // else the exit screen alone
+    QTest::newRow("Enter, Enter") << Qt::Key_Return << Qt::Key_Return << true;
+    QTest::newRow("Enter, Esc") << Qt::Key_Return << Qt::Key_Escape << true;
+    QTest::newRow("Esc, Enter") << Qt::Key_Escape << Qt::Key_Return << false;
+}
+
+void TestShutdown::keysThatReachAResultsWindowBeingLeftAreIgnored()
+{
+    QFETCH(Qt::Key, first);
+    QFETCH(Qt::Key, second);
+    QFETCH(bool, questionnaire);
+    ProcessEndRecorder ends;
+    Shell shell(testServices(ends));
+    QVERIFY(shell.start());
+    QPointer<QPushButton> back =
+        finishQuestionnaire(shell)->findChild<QPushButton *>(QStringLiteral("cmdBack"));
+    QTest::keyClick(back, first);
+    QTest::keyClick(back, second);
+
+    QTRY_VERIFY(!back);
+    QCOMPARE(visibleWindowCount(), 1);
+    QVERIFY(questionnaire ? onlyVisible(qobject_cast<frmMain *>(shell.mainWindow()))
+                          : onlyVisible(shell.exitScreen()) && !shell.mainWindow());
 }
 
 void TestShutdown::theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce_data()

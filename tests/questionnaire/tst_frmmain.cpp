@@ -221,8 +221,8 @@ void FrmMainTest::backKeepsEverySelection()
         clickNext(*m_window, page);
     }
     QCOMPARE(m_window->currentPage(), 7);
-    for (int page = 7; page > 0; --page)
-        QTest::mouseClick(backButton(*m_window, page), Qt::LeftButton);
+    for (int page = 7; page > 0; --page) // Alt+B as fast as key repeat goes
+        QTest::keyClick(m_window, Qt::Key_B, Qt::AltModifier);
     QCOMPARE(m_window->currentPage(), 0);
     for (int page = 0; page < 7; ++page)
         QCOMPARE(selectedAnswer(*m_window, page), page % catalogue::question(page).answerCount());

@@ -172,10 +172,24 @@ QStringList controlsNotNamedByTheirCaption(const QWidget *window)
             continue;
         const bool textBox = caption.isEmpty() &&
             (qobject_cast<QLineEdit *>(widget) || qobject_cast<QPlainTextEdit *>(widget));
-        if (caption.isEmpty() && !textBox)
-            continue; // shows no caption
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+        // Screen readers pass over what is hidden; what is covered or shows
+        // nothing must be.
+        if (!widget->isVisibleTo(window))
+            continue;
+        const auto siblings = widget->parentWidget()->children();
+        for (qsizetype k = siblings.indexOf(widget) + 1; k < siblings.size(); ++k) {
+            auto *above = qobject_cast<QWidget *>(siblings[k]);
+            if (above && above->isVisibleTo(window) &&
+                above->geometry().contains(widget->geometry()))
+                problems << describe(widget, QStringLiteral("covered, yet shown"));
+        }
+        if (caption.isEmpty() && !textBox) {
+            if (!name.isEmpty())
+                problems << describe(widget, QStringLiteral("shows nothing but is announced"));
+            continue;
+        }
         bool wrong = name != caption;
         if (textBox) {
             // A name of its own, not the title of a frame around it.
