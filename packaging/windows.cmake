@@ -30,6 +30,7 @@ install(FILES ${runtime_dlls}
         DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 
+set(TOEVANE_WINDOWS_ICON "${CMAKE_CURRENT_SOURCE_DIR}/windows/toevane.ico")
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Toevane Free")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "ToevaneFree")

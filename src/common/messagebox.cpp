@@ -1,7 +1,7 @@
 #include "common/messagebox.h"
 
 #include "common/apptext.h"
-#include "common/stacking.h"
+#include "common/windowhints.h"
 
 #include <QApplication>
 #include <QKeyEvent>

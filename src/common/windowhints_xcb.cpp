@@ -1,8 +1,9 @@
-// On X11 the window manager lists the managed windows bottom to top in the
-// root window's _NET_CLIENT_LIST_STACKING, and every change of that list
-// reaches each program that watches the root window's properties.
+// Window-manager hints on X11, through xcb, which Qt's own X11 support uses.
+// The window manager lists the managed windows bottom to top in the root
+// window's _NET_CLIENT_LIST_STACKING, and every change of that list reaches
+// each program that watches the root window's properties.
 
-#include "common/stacking.h"
+#include "common/windowhints.h"
 
 #include "common/appinfo.h"
 
@@ -120,6 +121,22 @@ private:
 };
 
 } // namespace
+
+void keepOutOfTaskBar(QWidget *window)
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    xcb_connection_t *connection = x11->connection();
+    // The window manager reads the state when the window is mapped; Qt adds
+    // its own states (modal, above) to what stands there then.
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t states[] = { atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                  atom(connection, "_NET_WM_STATE_SKIP_PAGER") };
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, atom(connection, "_NET_WM_STATE"),
+                        XCB_ATOM_ATOM, 32, 2, states);
+    xcb_flush(connection);
+}
 
 void keepAboveOtherCopies(QWidget *window)
 {

@@ -1,0 +1,120 @@
+// The guard on Windows: a named mutex in the session's own namespace, named
+// after the user's security identifier and the lock path. The system drops
+// it with the last handle, so a copy that crashed or was killed never blocks
+// the next start, and another user's copy never sees this one's.
+
+#include "app/singleinstance.h"
+
+#include "common/appinfo.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QStandardPaths>
+
+#include <windows.h>
+
+#include <sddl.h>
+
+namespace toevane {
+
+namespace {
+
+// The user's security identifier as text (S-1-5-21-...), empty when it
+// cannot be read.
+QString userSid()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return {};
+    QString sid;
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    QByteArray buffer(int(size), '\0');
+    if (size && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
+        wchar_t *text = nullptr;
+        if (ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER *>(buffer.data())->User.Sid,
+                                   &text)) {
+            sid = QString::fromWCharArray(text);
+            LocalFree(text);
+        }
+    }
+    CloseHandle(token);
+    return sid;
+}
+
+std::wstring mutexName(const QString &lockPath)
+{
+    // Object names allow no '\' after the namespace: the path goes in as a
+    // hash, so that tests with a lock path of their own get a guard of their
+    // own.
+    const QByteArray path = QDir::cleanPath(lockPath).toLower().toUtf8();
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(path, QCryptographicHash::Sha256).toHex().left(16));
+    const QString name = QStringLiteral("Local\\") + QString::fromLatin1(appinfo::kExecutableName) +
+        u'-' + userSid() + u'-' + hash;
+    return name.toStdWString();
+}
+
+} // namespace
+
+struct SingleInstanceGuard::Lock
+{
+    HANDLE mutex = nullptr;
+    QString path;
+};
+
+SingleInstanceGuard::SingleInstanceGuard(QString lockPath, QString fallbackPath)
+    : m_path(std::move(lockPath))
+    , m_fallbackPath(std::move(fallbackPath))
+{
+}
+
+SingleInstanceGuard::~SingleInstanceGuard()
+{
+    release();
+}
+
+QString SingleInstanceGuard::defaultLockPath()
+{
+    // Only names the guard: no file is made there.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' +
+        QString::fromLatin1(appinfo::kExecutableName) + QStringLiteral(".lock");
+}
+
+QString SingleInstanceGuard::fallbackLockPath()
+{
+    return {};
+}
+
+QString SingleInstanceGuard::heldPath() const
+{
+    return m_lock ? m_lock->path : QString();
+}
+
+bool SingleInstanceGuard::acquire()
+{
+    if (m_lock)
+        return true;
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName(m_path).c_str());
+    // No handle: an object of that name that this user may not open (made by
+    // someone else in this session). It must not keep the program from
+    // starting: it runs unguarded.
+    if (!mutex)
+        return true;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
+    }
+    m_lock = std::make_unique<Lock>(Lock { mutex, m_path });
+    return true;
+}
+
+void SingleInstanceGuard::release()
+{
+    if (m_lock) {
+        CloseHandle(m_lock->mutex);
+        m_lock.reset();
+    }
+}
+
+} // namespace toevane
