@@ -3,8 +3,10 @@
 #include "support/isolation.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -14,6 +16,7 @@
 #include <memory>
 #include <utility>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace toevane;
@@ -46,6 +49,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void storeFileFollowsXdgConfigHomeInAFolderOfItsOwn_data();
     void storeFileFollowsXdgConfigHomeInAFolderOfItsOwn();
     void everyScalarValueIsReplacedByAnotherAndComesBack();
     void textsComeBackWholeFromScrambling_data();
@@ -54,10 +58,14 @@ private Q_SLOTS:
     void storedKeyIsAPlainStableSettingsKey();
     void valuesComeBackThroughTheFile_data();
     void valuesComeBackThroughTheFile();
-    void fileHoldsNeitherThePlainKeyNorThePlainValue();
+    void fileKeepsItsFormat_data();
+    void fileKeepsItsFormat();
+    void writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftovers_data();
+    void writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftovers();
     void writeFailsWhenTheFileCannotBeWritten_data();
     void writeFailsWhenTheFileCannotBeWritten();
-    void writeRepairsAFileWithUnparsableLines();
+    void writeRepairsAGarbledFile_data();
+    void writeRepairsAGarbledFile();
 
 private:
     bool m_immutable = false;
@@ -80,20 +88,27 @@ void tst_SettingsStore::cleanup()
     m_dir.reset();
 }
 
+void tst_SettingsStore::storeFileFollowsXdgConfigHomeInAFolderOfItsOwn_data()
+{
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<QString>("folder"); // under the home folder
+    QTest::newRow("absolute") << QByteArray("HOME/xdg") << "xdg";
+    QTest::newRow("unset") << QByteArray() << ".config";
+    QTest::newRow("relative: ignored, as the XDG rules say") << QByteArray("xdg") << ".config";
+}
+
 void tst_SettingsStore::storeFileFollowsXdgConfigHomeInAFolderOfItsOwn()
 {
+    QFETCH(QByteArray, configHome);
+    QFETCH(QString, folder);
     // Where the program keeps it, outside Qt's test mode.
-    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path() + "/xdg"));
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", configHome.replace("HOME", QFile::encodeName(m_dir->path())));
     QStandardPaths::setTestModeEnabled(false);
     const QString programs = settings::fileName();
     QStandardPaths::setTestModeEnabled(true);
-    qputenv("XDG_CONFIG_HOME", configHome);
-    QCOMPARE(programs, m_dir->path() + "/xdg/ToevaneFree/ToevaneFree.conf");
-
-    QVERIFY(settings::fileName().startsWith(m_dir->path() + '/'));
-    QVERIFY(settings::write("Settings", "Duration", "x"));
-    QVERIFY(QFile::exists(settings::fileName()));
+    qputenv("XDG_CONFIG_HOME", saved);
+    QCOMPARE(programs, m_dir->path() + '/' + folder + "/ToevaneFree/ToevaneFree.conf");
 }
 
 void tst_SettingsStore::everyScalarValueIsReplacedByAnotherAndComesBack()
@@ -198,18 +213,73 @@ void tst_SettingsStore::valuesComeBackThroughTheFile()
     QCOMPARE(settings::read("Settings", key), value);
 }
 
-void tst_SettingsStore::fileHoldsNeitherThePlainKeyNorThePlainValue()
+void tst_SettingsStore::fileKeepsItsFormat_data()
 {
-    QVERIFY(settings::write("Settings", "Duration", "2024-03-10"));
-    const QByteArray bytes = fileBytes(settings::fileName());
-    QVERIFY(bytes.startsWith("[Settings]\n"));
-    QVERIFY(bytes.contains("\n" + settings::storedKey(u"Duration").toLatin1() + "="));
-    QVERIFY(!bytes.toLower().contains("duration"));
-    QVERIFY(!bytes.contains("2024-03-10"));
+    // Every version so far writes the date 2024-03-10 this way: neither the
+    // plain key nor the plain date stands in the file.
+    const QByteArray today = "[Settings]\n2p0LYXBu=1T1Z^TI^kT\n";
+    QTest::addColumn<QByteArray>("before"); // "-": no file
+    QTest::addColumn<QString>("readBefore");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("first write") << QByteArray("-") << QString() << today;
+    QTest::newRow("today's file") << today << QString("2024-03-10") << today;
+    QTest::newRow("other keys kept, escaped as QSettings does")
+        << QByteArray("[General]\nx=1\n\n[Other]\nkeep=\" a\\\\b \"\nlist=a, b\n\n[Settings]\n2p0LYXBu=1T1Z^TI^Tw\n")
+        << "2024-03-09" << QByteArray("[General]\nx=1\n\n[Other]\nkeep=\" a\\\\b \"\nlist=a, b\n\n") + today;
+    QTest::newRow("unparsable lines dropped")
+        << QByteArray("[Settings]\n2p0LYXBu=1T1Z^TI^Tw\n[Broken\nno equals\n") << "2024-03-09" << today;
+}
 
-    // The same value gives the same file, byte for byte.
+void tst_SettingsStore::fileKeepsItsFormat()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, readBefore);
+    QFETCH(QByteArray, after);
+    if (before != "-")
+        QVERIFY(writeFileBytes(settings::fileName(), before));
+    QCOMPARE(settings::read("Settings", "Duration"), readBefore);
     QVERIFY(settings::write("Settings", "Duration", "2024-03-10"));
-    QCOMPARE(fileBytes(settings::fileName()), bytes);
+    QCOMPARE(fileBytes(settings::fileName()), after);
+}
+
+void tst_SettingsStore::writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftovers_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<bool>("removed");
+    // QSettings' own lock, which the store does not take.
+    QTest::newRow("folder as lock") << "folder" << ".lock" << false;
+    QTest::newRow("FIFO as lock") << "fifo" << ".lock" << false;
+    QTest::newRow("dangling link as lock") << "link" << ".lock" << false;
+    QTest::newRow("fresh empty lock") << "file" << ".lock" << false;
+    QTest::newRow("leftover of a killed save") << "file" << ".aBcXyZ" << true;
+    QTest::newRow("leftover name, but a link") << "link" << ".aBcXyZ" << false;
+    QTest::newRow("leftover name, but a folder") << "folder" << ".aBcXyZ" << false;
+    QTest::newRow("a name of the user's") << "file" << ".backup" << false;
+}
+
+void tst_SettingsStore::writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftovers()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, suffix);
+    QFETCH(bool, removed);
+    const QString beside = settings::fileName() + suffix;
+    QVERIFY(QDir().mkpath(QFileInfo(beside).absolutePath()));
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(beside));
+    else if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(beside).constData(), 0600), 0);
+    else if (kind == "link")
+        QVERIFY(QFile::link(m_dir->path() + "/nowhere", beside));
+    else
+        QVERIFY(writeFileBytes(beside, {}));
+
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(settings::write("Settings", "Duration", "2024-03-10"));
+    QCOMPARE_LT(timer.elapsed(), 5000);
+    QCOMPARE(settings::read("Settings", "Duration"), QString("2024-03-10"));
+    QCOMPARE(QFileInfo(beside).exists() || QFileInfo(beside).isSymLink(), !removed);
 }
 
 void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten_data()
@@ -259,14 +329,28 @@ void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten()
     QCOMPARE(settings::read("Settings", "Duration"), readAfter);
 }
 
-void tst_SettingsStore::writeRepairsAFileWithUnparsableLines()
+void tst_SettingsStore::writeRepairsAGarbledFile_data()
 {
-    const QByteArray scrambledKey = settings::storedKey(u"Duration").toLatin1();
-    QVERIFY(writeFileBytes(settings::fileName(),
-                           "[Settings]\n" + scrambledKey + "=old\n[Broken\nno equals\n"));
+    QTest::addColumn<int>("garbageBytes");
+    QTest::newRow("a few bytes") << 64;
+    QTest::newRow("300 KB") << 300 * 1024;
+}
+
+void tst_SettingsStore::writeRepairsAGarbledFile()
+{
+    QFETCH(int, garbageBytes);
+    QByteArray garbage = "[Other]\nkeep=me\n[Settings]\n2p0LYXBu=old\n";
+    QRandomGenerator random(garbageBytes);
+    while (garbage.size() < garbageBytes)
+        garbage += char(random.bounded(256));
+    QVERIFY(writeFileBytes(settings::fileName(), garbage));
+
+    // Written is written: reported, and read back, from a clean file.
     QVERIFY(settings::write("Settings", "Duration", "new"));
     QCOMPARE(settings::read("Settings", "Duration"), QString("new"));
-    QVERIFY(!fileBytes(settings::fileName()).contains("Broken"));
+    const QSettings clean(settings::fileName(), QSettings::IniFormat);
+    QCOMPARE(clean.status(), QSettings::NoError);
+    QCOMPARE(clean.value("Other/keep"), QVariant("me"));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
