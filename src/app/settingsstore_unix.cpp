@@ -63,8 +63,8 @@ QString escapedText(QStringView text)
     bool afterHexEscape = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        const bool hexDigit = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') ||
-            (c >= u'A' && c <= u'F');
+        const bool hexDigit =
+            (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
         const bool lone = QChar::isSurrogate(c) &&
             !(QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) &&
             !(QChar::isLowSurrogate(c) && i > 0 && text[i - 1].isHighSurrogate());
@@ -106,9 +106,9 @@ void addEntry(Entries &entries, QStringView path, const QString &value)
     const qsizetype slash = path.indexOf(u'/');
     // Keys outside a group stand under [General], a group of that name as
     // [%General].
-    const QString section = slash < 0 ? QStringLiteral("General")
+    const QString section = slash < 0     ? QStringLiteral("General")
         : path.first(slash) == u"General" ? QStringLiteral("%General")
-                                           : escapedName(path.first(slash));
+                                          : escapedName(path.first(slash));
     entries[section][escapedName(slash < 0 ? path : path.sliced(slash + 1))] = value;
 }
 
@@ -143,9 +143,9 @@ QByteArray iniText(const Entries &entries)
 // lower case, so that a "<name>.backup" of the user's stays.
 void removeLeftovers(const QFileInfo &file)
 {
-    const QRegularExpression pattern(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(file.fileName()) +
-                                            QStringLiteral("\\.(?=.*[a-z])(?=.*[A-Z])[A-Za-z]{6}")));
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) +
+        QStringLiteral("\\.(?=.*[a-z])(?=.*[A-Z])[A-Za-z]{6}")));
     const QDir folder = file.absoluteDir();
     const QStringList names = folder.entryList({ file.fileName() + QStringLiteral(".*") },
                                                QDir::Files | QDir::Hidden | QDir::System);

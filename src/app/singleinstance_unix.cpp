@@ -96,7 +96,11 @@ struct SingleInstanceGuard::Lock
 {
     QString path;
     QLockFile file;
-    explicit Lock(const QString &at) : path(at), file(at) { }
+    explicit Lock(const QString &at)
+        : path(at)
+        , file(at)
+    {
+    }
 };
 
 SingleInstanceGuard::SingleInstanceGuard(QString lockPath, QString fallbackPath)

@@ -224,10 +224,13 @@ void tst_SettingsStore::fileKeepsItsFormat_data()
     QTest::newRow("first write") << QByteArray("-") << QString() << today;
     QTest::newRow("today's file") << today << QString("2024-03-10") << today;
     QTest::newRow("other keys kept, escaped as QSettings does")
-        << QByteArray("[General]\nx=1\n\n[Other]\nkeep=\" a\\\\b \"\nlist=a, b\n\n[Settings]\n2p0LYXBu=1T1Z^TI^Tw\n")
-        << "2024-03-09" << QByteArray("[General]\nx=1\n\n[Other]\nkeep=\" a\\\\b \"\nlist=a, b\n\n") + today;
+        << QByteArray("[General]\nx=1\n\n[Other]\nkeep=\" a\\\\b \"\nlist=a, "
+                      "b\n\n[Settings]\n2p0LYXBu=1T1Z^TI^Tw\n")
+        << "2024-03-09"
+        << QByteArray("[General]\nx=1\n\n[Other]\nkeep=\" a\\\\b \"\nlist=a, b\n\n") + today;
     QTest::newRow("unparsable lines dropped")
-        << QByteArray("[Settings]\n2p0LYXBu=1T1Z^TI^Tw\n[Broken\nno equals\n") << "2024-03-09" << today;
+        << QByteArray("[Settings]\n2p0LYXBu=1T1Z^TI^Tw\n[Broken\nno equals\n") << "2024-03-09"
+        << today;
 }
 
 void tst_SettingsStore::fileKeepsItsFormat()
@@ -248,14 +251,22 @@ void tst_SettingsStore::writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftover
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<bool>("removed");
     // QSettings' own lock, which the store does not take.
-    QTest::newRow("folder as lock") << "folder" << ".lock" << false;
-    QTest::newRow("FIFO as lock") << "fifo" << ".lock" << false;
-    QTest::newRow("dangling link as lock") << "link" << ".lock" << false;
-    QTest::newRow("fresh empty lock") << "file" << ".lock" << false;
-    QTest::newRow("leftover of a killed save") << "file" << ".aBcXyZ" << true;
-    QTest::newRow("leftover name, but a link") << "link" << ".aBcXyZ" << false;
-    QTest::newRow("leftover name, but a folder") << "folder" << ".aBcXyZ" << false;
-    QTest::newRow("a name of the user's") << "file" << ".backup" << false;
+    QTest::newRow("folder as lock") << "folder"
+                                    << ".lock" << false;
+    QTest::newRow("FIFO as lock") << "fifo"
+                                  << ".lock" << false;
+    QTest::newRow("dangling link as lock") << "link"
+                                           << ".lock" << false;
+    QTest::newRow("fresh empty lock") << "file"
+                                      << ".lock" << false;
+    QTest::newRow("leftover of a killed save") << "file"
+                                               << ".aBcXyZ" << true;
+    QTest::newRow("leftover name, but a link") << "link"
+                                               << ".aBcXyZ" << false;
+    QTest::newRow("leftover name, but a folder") << "folder"
+                                                 << ".aBcXyZ" << false;
+    QTest::newRow("a name of the user's") << "file"
+                                          << ".backup" << false;
 }
 
 void tst_SettingsStore::writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftovers()
