@@ -9,6 +9,7 @@
 #include "common/appinfo.h"
 #include "common/filecheck.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -203,8 +204,18 @@ bool write(const QString &section, const QString &key, const QString &value)
     // garbled file comes out clean.
     Entries entries = state == files::PathState::Regular ? readableEntries(file) : Entries();
     addEntry(entries, settingPath(section, key), escapedText(scramble(value)));
+    const QDateTime before = info.lastModified();
     QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(iniText(entries)) >= 0 && out.commit();
+    if (!out.open(QIODevice::WriteOnly) || out.write(iniText(entries)) < 0 || !out.commit())
+        return false;
+    // QSettings keeps what it has read of a file while the file's size and
+    // time, to the millisecond, stay the same: the new file must not pass
+    // for the old one.
+    QFile written(file);
+    if (before.isValid() && QFileInfo(file).lastModified() == before &&
+        written.open(QIODevice::ReadWrite))
+        written.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
+    return true;
 }
 
 } // namespace toevane::settings
