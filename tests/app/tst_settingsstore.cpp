@@ -52,8 +52,6 @@ private Q_SLOTS:
     void storeFileFollowsXdgConfigHomeInAFolderOfItsOwn_data();
     void storeFileFollowsXdgConfigHomeInAFolderOfItsOwn();
     void everyScalarValueIsReplacedByAnotherAndComesBack();
-    void storedKeyIsAPlainStableSettingsKey_data();
-    void storedKeyIsAPlainStableSettingsKey();
     void valuesComeBackThroughTheFile_data();
     void valuesComeBackThroughTheFile();
     void fileKeepsItsFormat_data();
@@ -125,49 +123,23 @@ void tst_SettingsStore::everyScalarValueIsReplacedByAnotherAndComesBack()
     }
 }
 
-void tst_SettingsStore::storedKeyIsAPlainStableSettingsKey_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::newRow("the reminder's key") << "Duration";
-    QTest::newRow("digits") << "0123456789";
-    QTest::newRow("group and escape characters") << "a/b\\c";
-    QTest::newRow("what the escape marker maps from") << "_-^~ ";
-    QTest::newRow("non-ASCII") << QString::fromUcs4(U"\u00DCml\U0001F600");
-}
-
-void tst_SettingsStore::storedKeyIsAPlainStableSettingsKey()
-{
-    QFETCH(QString, key);
-    const QString stored = settings::storedKey(key);
-    QVERIFY2(QRegularExpression("^[A-Za-z0-9_]+$").match(stored).hasMatch(), qPrintable(stored));
-    QVERIFY(!stored.contains(key));
-    QCOMPARE(settings::storedKey(key), stored);
-
-    // The key as written in the file is exactly the computed one.
-    QVERIFY(settings::write("Settings", key, "v"));
-    QSettings raw(settings::fileName(), QSettings::IniFormat);
-    QCOMPARE(raw.allKeys(), QStringList { "Settings/" + stored });
-}
-
 void tst_SettingsStore::valuesComeBackThroughTheFile_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("date") << "Duration"
-                          << "2024-03-10";
-    QTest::newRow("looks like a list") << "Duration"
-                                       << "a, b";
-    QTest::newRow("blanks around") << "Duration"
-                                   << "  x  ";
+    // clang-format off
+    QTest::newRow("date") << "Duration" << "2024-03-10";
+    QTest::newRow("looks like a list") << "Duration" << "a, b";
+    QTest::newRow("blanks around") << "Duration" << "  x  ";
     QTest::newRow("control characters") << "Duration" << QString::fromLatin1("\r\n\t\x01\x7f");
-    QTest::newRow("quotes and equals") << "Duration"
-                                       << "\"=;#[x]";
-    QTest::newRow("non-characters and astral")
-        << "Duration" << QString::fromUcs4(U"\uFFFE\uFFFF\U0010FFFF\u00E9");
+    QTest::newRow("quotes and equals") << "Duration" << "\"=;#[x]";
+    QTest::newRow("non-characters and astral") << "Duration" << QString::fromUcs4(U"\uFFFE\uFFFF\U0010FFFF\u00E9");
     QTest::newRow("lone surrogates") << "Duration" << QString(QChar(0xD800)) + "a" + QChar(0xDC00);
-    QTest::newRow("key with separators") << "a/b\\c"
-                                         << "v";
+    QTest::newRow("digits as key") << "0123456789" << "v";
+    QTest::newRow("key with separators") << "a/b\\c" << "v";
+    QTest::newRow("key of what the escape marker maps from") << "_-^~ " << "v";
     QTest::newRow("non-ASCII key") << QString::fromUcs4(U"D\u00FCr\U0001F600") << "v";
+    // clang-format on
 }
 
 void tst_SettingsStore::valuesComeBackThroughTheFile()
@@ -177,6 +149,12 @@ void tst_SettingsStore::valuesComeBackThroughTheFile()
     QVERIFY(settings::write("Settings", key, "older"));
     QVERIFY(settings::write("Settings", key, value));
     QCOMPARE(settings::read("Settings", key), value);
+    // The key stands in the file as a plain settings key, always the same.
+    const QString stored = settings::storedKey(key);
+    QVERIFY2(QRegularExpression("^[A-Za-z0-9_]+$").match(stored).hasMatch(), qPrintable(stored));
+    QVERIFY(!stored.contains(key) && settings::storedKey(key) == stored);
+    QCOMPARE(QSettings(settings::fileName(), QSettings::IniFormat).allKeys(),
+             QStringList { "Settings/" + stored });
 
     // Read from the bytes alone, by a store that has not seen them written.
     const QByteArray bytes = fileBytes(settings::fileName());
