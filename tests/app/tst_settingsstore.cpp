@@ -304,7 +304,7 @@ void tst_SettingsStore::writeRepairsAGarbledFile()
     QByteArray garbage = "[Other]\nkeep=me\n[Settings]\n2p0LYXBu=old\n";
     QRandomGenerator random(garbageBytes);
     while (garbage.size() < garbageBytes)
-        garbage += char(random.bounded(256));
+        garbage += "abc=[]%\\\"@,; \n\t\x80"[random.bounded(15)];
     QVERIFY(writeFileBytes(settings::fileName(), garbage));
 
     // Written is written: reported, and read back, from a clean file.
