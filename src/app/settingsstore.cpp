@@ -1,15 +1,6 @@
 #include "app/settingsstore.h"
 
-#include "common/appinfo.h"
-
-#include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
-
-#include <cerrno>
 #include <string_view>
-
-#include <sys/stat.h>
 
 namespace toevane::settings {
 
@@ -119,34 +110,6 @@ QString transformText(QStringView text, Direction direction)
     return out;
 }
 
-QString applicationName()
-{
-    return QString::fromLatin1(appinfo::kExecutableName);
-}
-
-// What stands at the file's path, looked at without opening it.
-enum class FileState {
-    Absent, // nothing: reads find no value, a write creates a regular file
-    Regular, // a regular file, or a link to one
-    Foreign, // anything else: a FIFO, a device, a folder, a dangling link
-};
-
-FileState fileState(const QString &path)
-{
-    const QByteArray native = QFile::encodeName(path);
-    struct stat status;
-    if (::lstat(native.constData(), &status) != 0)
-        return errno == ENOENT ? FileState::Absent : FileState::Foreign;
-    if (S_ISLNK(status.st_mode) && ::stat(native.constData(), &status) != 0)
-        return FileState::Foreign; // a link to nothing: writing would create its target
-    return S_ISREG(status.st_mode) ? FileState::Regular : FileState::Foreign;
-}
-
-QString settingPath(const QString &section, const QString &key)
-{
-    return section + QLatin1Char('/') + storedKey(key);
-}
-
 } // namespace
 
 QString scramble(QStringView plain)
@@ -176,68 +139,6 @@ QString storedKey(QStringView key)
         out.append(QString::number(value, 16).toUpper().rightJustified(6, QLatin1Char('0')));
     }
     return out;
-}
-
-QString fileName()
-{
-    // Where QSettings(NativeFormat, UserScope, name, name) keeps it, found
-    // without making one: a QSettings reads its file as soon as it exists.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (folder.isEmpty())
-        return {};
-    return folder + u'/' + applicationName() + u'/' + applicationName() + QStringLiteral(".conf");
-}
-
-QString read(const QString &section, const QString &key)
-{
-    // Reading a FIFO would wait for a writer for ever: only a regular file is
-    // read.
-    const QString file = fileName();
-    if (file.isEmpty() || fileState(file) == FileState::Foreign)
-        return {};
-    QSettings store(file, QSettings::NativeFormat);
-    // An unreadable file reports AccessError and holds no keys: the value then
-    // reads as absent, like on the first run.
-    return unscramble(store.value(settingPath(section, key)).toString());
-}
-
-bool write(const QString &section, const QString &key, const QString &value)
-{
-    // QSettings replaces whatever stands at the path (or where a link leads)
-    // with a new file: only a regular file, or none, is the program's own.
-    const QString file = fileName();
-    if (file.isEmpty() || fileState(file) == FileState::Foreign)
-        return false;
-    const QString path = settingPath(section, key);
-    QVariant before;
-    bool written = false;
-    // A file that holds lines QSettings cannot parse is rewritten by sync() when
-    // it can be, but the FormatError found while reading it sticks to that
-    // QSettings object and would hide a later AccessError. So such a file is
-    // written once more through a fresh object: by then it is clean if the
-    // first write went through, and still broken (or unwritable) otherwise.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        QSettings store(file, QSettings::NativeFormat);
-        if (attempt == 0)
-            before = store.value(path);
-        store.setValue(path, scramble(value));
-        store.sync();
-        written = store.status() == QSettings::NoError;
-        if (store.status() != QSettings::FormatError)
-            break;
-    }
-    if (!written) {
-        // QSettings keeps a value that sync() could not write in its
-        // per-process cache of the file, where the next read would find it.
-        // Put back what stood there before, so that reads keep telling what
-        // the file holds.
-        QSettings store(file, QSettings::NativeFormat);
-        if (before.isValid())
-            store.setValue(path, before);
-        else
-            store.remove(path);
-    }
-    return written;
 }
 
 } // namespace toevane::settings

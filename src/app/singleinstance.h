@@ -1,47 +1,51 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 #include <memory>
 
 namespace toevane {
 
-// Per-user guard that lets one copy of the program run at a time. It holds a
-// QLockFile for the whole run; a lock left behind by a copy that crashed is
-// recognised as stale and taken over.
+// Per-user guard that lets one copy of the program run at a time, held for
+// the whole run. How it is held is the platform's (singleinstance_unix.cpp:
+// a lock file; a lock left behind by a copy that crashed is taken over).
 class SingleInstanceGuard
 {
 public:
-    explicit SingleInstanceGuard(QString lockPath = defaultLockPath());
+    // lockPath is tried first; when no lock can be made there at all,
+    // fallbackPath (if not empty and not the same) is tried next.
+    explicit SingleInstanceGuard(QString lockPath = defaultLockPath(),
+                                 QString fallbackPath = fallbackLockPath());
     ~SingleInstanceGuard();
 
     SingleInstanceGuard(const SingleInstanceGuard &) = delete;
     SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
 
-    // True when this copy now holds the lock, false when another live copy
-    // does. A lock that cannot be created at all (read-only folder), a path
-    // that is not a regular file, or a stale lock that cannot be removed
-    // within a few seconds does not stop the program: it then runs
-    // unguarded. Never blocks on what it finds at the path.
+    // True when this copy now holds the guard, false when another live copy
+    // of the same user does. Where no guard can be had (no lock can be made
+    // at either path, nothing but a file of this user's own counts) the
+    // program runs unguarded rather than be kept from starting. Never blocks
+    // on what it finds at a path and returns within a few seconds.
     bool acquire();
     void release();
 
+    // The path asked for first, and the one held (empty while none is).
     QString lockPath() const { return m_path; }
+    QString heldPath() const;
 
-    // $XDG_RUNTIME_DIR/ToevaneFree.lock, or a per-user name in the temporary
-    // folder when there is no usable runtime folder.
+    // $XDG_RUNTIME_DIR/ToevaneFree.lock when that variable names an absolute
+    // path, else fallbackLockPath().
     static QString defaultLockPath();
+    // ToevaneFree.lock in a folder of this user's own in the temporary
+    // folder, <temp>/ToevaneFree-<uid>, which the guard makes with access for
+    // this user only, and uses only while it stays so.
+    static QString fallbackLockPath();
 
 private:
-    enum class OwnerlessLock { Held, Fresh, Stale };
-    bool lockPathIsFree() const;
-    bool lockPathIsRegularFile() const;
-    OwnerlessLock ownerlessLockState() const;
-    bool removeStaleLock() const;
-
+    struct Lock;
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_fallbackPath;
+    std::unique_ptr<Lock> m_lock;
 };
 
 } // namespace toevane

@@ -66,6 +66,7 @@ void tst_Reminder::decisionFollowsTheStoredTextAndTheDay_data()
     row("blank after", "2024-03-10 ", kToday, Decision::RecordToday);
     row("time after the date", "2024-03-10T00:00", kToday, Decision::RecordToday);
     row("other separators", "2024/03/10", kToday, Decision::RecordToday);
+    row("colon next to the digits", "2024-03-1:", kToday, Decision::RecordToday);
     row("full-width digits", QString::fromUtf16(u"\uFF12\uFF10\uFF12\uFF14-03-10"), kToday,
         Decision::RecordToday);
     row("Arabic-Indic digits", QString::fromUtf16(u"\u0662\u0660\u0662\u0664-03-10"), kToday,

@@ -3,8 +3,10 @@
 #include "support/isolation.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -14,6 +16,7 @@
 #include <memory>
 #include <utility>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace toevane;
@@ -46,18 +49,19 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void storeFileFollowsXdgConfigHomeInAFolderOfItsOwn_data();
     void storeFileFollowsXdgConfigHomeInAFolderOfItsOwn();
     void everyScalarValueIsReplacedByAnotherAndComesBack();
-    void textsComeBackWholeFromScrambling_data();
-    void textsComeBackWholeFromScrambling();
-    void storedKeyIsAPlainStableSettingsKey_data();
-    void storedKeyIsAPlainStableSettingsKey();
     void valuesComeBackThroughTheFile_data();
     void valuesComeBackThroughTheFile();
-    void fileHoldsNeitherThePlainKeyNorThePlainValue();
+    void fileKeepsItsFormat_data();
+    void fileKeepsItsFormat();
+    void writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftovers_data();
+    void writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftovers();
     void writeFailsWhenTheFileCannotBeWritten_data();
     void writeFailsWhenTheFileCannotBeWritten();
-    void writeRepairsAFileWithUnparsableLines();
+    void writeRepairsAGarbledFile_data();
+    void writeRepairsAGarbledFile();
 
 private:
     bool m_immutable = false;
@@ -80,24 +84,35 @@ void tst_SettingsStore::cleanup()
     m_dir.reset();
 }
 
+void tst_SettingsStore::storeFileFollowsXdgConfigHomeInAFolderOfItsOwn_data()
+{
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<QString>("folder"); // under the home folder
+    QTest::newRow("absolute") << QByteArray("HOME/xdg") << "xdg";
+    QTest::newRow("unset") << QByteArray() << ".config";
+    QTest::newRow("relative: ignored, as the XDG rules say") << QByteArray("xdg") << ".config";
+}
+
 void tst_SettingsStore::storeFileFollowsXdgConfigHomeInAFolderOfItsOwn()
 {
+    QFETCH(QByteArray, configHome);
+    QFETCH(QString, folder);
     // Where the program keeps it, outside Qt's test mode.
-    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path() + "/xdg"));
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", configHome.replace("HOME", QFile::encodeName(m_dir->path())));
     QStandardPaths::setTestModeEnabled(false);
     const QString programs = settings::fileName();
     QStandardPaths::setTestModeEnabled(true);
-    qputenv("XDG_CONFIG_HOME", configHome);
-    QCOMPARE(programs, m_dir->path() + "/xdg/ToevaneFree/ToevaneFree.conf");
-
-    QVERIFY(settings::fileName().startsWith(m_dir->path() + '/'));
-    QVERIFY(settings::write("Settings", "Duration", "x"));
-    QVERIFY(QFile::exists(settings::fileName()));
+    qputenv("XDG_CONFIG_HOME", saved);
+    QCOMPARE(programs, m_dir->path() + '/' + folder + "/ToevaneFree/ToevaneFree.conf");
 }
 
 void tst_SettingsStore::everyScalarValueIsReplacedByAnotherAndComesBack()
 {
+    // As every version so far has stored them (older files must stay readable).
+    QCOMPARE(settings::scramble(QString::fromUcs4(U"\u00E9\U0001F600")),
+             QString::fromUcs4(U"\u038C\U0001F8A3"));
+    QCOMPARE(settings::storedKey(u"a/b"), QString("L_000021c"));
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
         if (QChar::isSurrogate(c))
             continue;
@@ -112,74 +127,23 @@ void tst_SettingsStore::everyScalarValueIsReplacedByAnotherAndComesBack()
     }
 }
 
-void tst_SettingsStore::textsComeBackWholeFromScrambling_data()
-{
-    QTest::addColumn<QString>("plain");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("key name") << "Duration";
-    QTest::newRow("date") << "2024-02-29";
-    QTest::newRow("separators and line ends") << "a/b\\c=d;e\r\n\t\"@";
-    QTest::newRow("outside the basic plane") << QString::fromUcs4(U"x\U0001F600\U0010FFFF\u00E9");
-    QTest::newRow("lone surrogates stay as they are")
-        << QString(QChar(0xD800)) + "a" + QChar(0xDC00);
-}
-
-void tst_SettingsStore::textsComeBackWholeFromScrambling()
-{
-    QFETCH(QString, plain);
-    const QString scrambled = settings::scramble(plain);
-    QCOMPARE(settings::unscramble(scrambled), plain);
-    // One character for one, none left as it was (lone surrogates aside).
-    const QList<uint> before = plain.toUcs4(), after = scrambled.toUcs4();
-    QCOMPARE(after.size(), before.size());
-    for (qsizetype i = 0; i < before.size(); ++i) {
-        if (!plain.contains(QChar(0xD800)))
-            QVERIFY2(after[i] != before[i], qPrintable(QString("character %1").arg(i)));
-    }
-}
-
-void tst_SettingsStore::storedKeyIsAPlainStableSettingsKey_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::newRow("the reminder's key") << "Duration";
-    QTest::newRow("digits") << "0123456789";
-    QTest::newRow("group and escape characters") << "a/b\\c";
-    QTest::newRow("what the escape marker maps from") << "_-^~ ";
-    QTest::newRow("non-ASCII") << QString::fromUcs4(U"\u00DCml\U0001F600");
-}
-
-void tst_SettingsStore::storedKeyIsAPlainStableSettingsKey()
-{
-    QFETCH(QString, key);
-    const QString stored = settings::storedKey(key);
-    QVERIFY2(QRegularExpression("^[A-Za-z0-9_]+$").match(stored).hasMatch(), qPrintable(stored));
-    QVERIFY(!stored.contains(key));
-    QCOMPARE(settings::storedKey(key), stored);
-
-    // The key as written in the file is exactly the computed one.
-    QVERIFY(settings::write("Settings", key, "v"));
-    QSettings raw(settings::fileName(), QSettings::IniFormat);
-    QCOMPARE(raw.allKeys(), QStringList { "Settings/" + stored });
-}
-
 void tst_SettingsStore::valuesComeBackThroughTheFile_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("date") << "Duration"
-                          << "2024-03-10";
-    QTest::newRow("looks like a list") << "Duration"
-                                       << "a, b";
-    QTest::newRow("blanks around") << "Duration"
-                                   << "  x  ";
+    // clang-format off
+    QTest::newRow("date") << "Duration" << "2024-03-10";
+    QTest::newRow("looks like a list") << "Duration" << "a, b";
+    QTest::newRow("blanks around") << "Duration" << "  x  ";
     QTest::newRow("control characters") << "Duration" << QString::fromLatin1("\r\n\t\x01\x7f");
-    QTest::newRow("quotes and equals") << "Duration"
-                                       << "\"=;#[x]";
-    QTest::newRow("non-characters and astral")
-        << "Duration" << QString::fromUcs4(U"\uFFFE\uFFFF\U0010FFFF\u00E9");
-    QTest::newRow("key with separators") << "a/b\\c"
-                                         << "v";
+    QTest::newRow("quotes and equals") << "Duration" << "\"=;#[x]";
+    QTest::newRow("non-characters and astral") << "Duration" << QString::fromUcs4(U"\uFFFE\uFFFF\U0010FFFF\u00E9");
+    QTest::newRow("lone surrogates") << "Duration" << QString(QChar(0xD800)) + "a" + QChar(0xDC00);
+    QTest::newRow("digits as key") << "0123456789" << "v";
+    QTest::newRow("key with separators") << "a/b\\c" << "v";
+    QTest::newRow("key of what the escape marker maps from") << "_-^~ " << "v";
     QTest::newRow("non-ASCII key") << QString::fromUcs4(U"D\u00FCr\U0001F600") << "v";
+    // clang-format on
 }
 
 void tst_SettingsStore::valuesComeBackThroughTheFile()
@@ -189,6 +153,12 @@ void tst_SettingsStore::valuesComeBackThroughTheFile()
     QVERIFY(settings::write("Settings", key, "older"));
     QVERIFY(settings::write("Settings", key, value));
     QCOMPARE(settings::read("Settings", key), value);
+    // The key stands in the file as a plain settings key, always the same.
+    const QString stored = settings::storedKey(key);
+    QVERIFY2(QRegularExpression("^[A-Za-z0-9_]+$").match(stored).hasMatch(), qPrintable(stored));
+    QVERIFY(!stored.contains(key) && settings::storedKey(key) == stored);
+    QCOMPARE(QSettings(settings::fileName(), QSettings::IniFormat).allKeys(),
+             QStringList { "Settings/" + stored });
 
     // Read from the bytes alone, by a store that has not seen them written.
     const QByteArray bytes = fileBytes(settings::fileName());
@@ -198,18 +168,84 @@ void tst_SettingsStore::valuesComeBackThroughTheFile()
     QCOMPARE(settings::read("Settings", key), value);
 }
 
-void tst_SettingsStore::fileHoldsNeitherThePlainKeyNorThePlainValue()
+void tst_SettingsStore::fileKeepsItsFormat_data()
 {
-    QVERIFY(settings::write("Settings", "Duration", "2024-03-10"));
-    const QByteArray bytes = fileBytes(settings::fileName());
-    QVERIFY(bytes.startsWith("[Settings]\n"));
-    QVERIFY(bytes.contains("\n" + settings::storedKey(u"Duration").toLatin1() + "="));
-    QVERIFY(!bytes.toLower().contains("duration"));
-    QVERIFY(!bytes.contains("2024-03-10"));
+    // Every version so far writes the date 2024-03-10 this way: neither the
+    // plain key nor the plain date stands in the file.
+    const QByteArray today = "[Settings]\n2p0LYXBu=1T1Z^TI^kT\n";
+    QTest::addColumn<QByteArray>("before"); // "-": no file
+    QTest::addColumn<QString>("readBefore");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("first write") << QByteArray("-") << QString() << today;
+    QTest::newRow("today's file") << today << QString("2024-03-10") << today;
+    QTest::newRow("other keys kept, escaped as QSettings does")
+        << QByteArray("[General]\nx=1\n\n[Other]\nkeep=\" a\\\\b \"\nlist=a, "
+                      "b\n\n[Settings]\n2p0LYXBu=1T1Z^TI^Tw\n")
+        << "2024-03-09"
+        << QByteArray("[General]\nx=1\n\n[Other]\nkeep=\" a\\\\b \"\nlist=a, b\n\n") + today;
+    QTest::newRow("unparsable lines dropped")
+        << QByteArray("[Settings]\n2p0LYXBu=1T1Z^TI^Tw\n[Broken\nno equals\n") << "2024-03-09"
+        << today;
+}
 
-    // The same value gives the same file, byte for byte.
+void tst_SettingsStore::fileKeepsItsFormat()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, readBefore);
+    QFETCH(QByteArray, after);
+    if (before != "-")
+        QVERIFY(writeFileBytes(settings::fileName(), before));
+    QCOMPARE(settings::read("Settings", "Duration"), readBefore);
     QVERIFY(settings::write("Settings", "Duration", "2024-03-10"));
-    QCOMPARE(fileBytes(settings::fileName()), bytes);
+    QCOMPARE(fileBytes(settings::fileName()), after);
+}
+
+void tst_SettingsStore::writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftovers_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<bool>("removed");
+    // QSettings' own lock, which the store does not take.
+    QTest::newRow("folder as lock") << "folder"
+                                    << ".lock" << false;
+    QTest::newRow("FIFO as lock") << "fifo"
+                                  << ".lock" << false;
+    QTest::newRow("dangling link as lock") << "link"
+                                           << ".lock" << false;
+    QTest::newRow("fresh empty lock") << "file"
+                                      << ".lock" << false;
+    QTest::newRow("leftover of a killed save") << "file"
+                                               << ".aBcXyZ" << true;
+    QTest::newRow("leftover name, but a link") << "link"
+                                               << ".aBcXyZ" << false;
+    QTest::newRow("leftover name, but a folder") << "folder"
+                                                 << ".aBcXyZ" << false;
+    QTest::newRow("a name of the user's") << "file"
+                                          << ".backup" << false;
+}
+
+void tst_SettingsStore::writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftovers()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, suffix);
+    QFETCH(bool, removed);
+    const QString beside = settings::fileName() + suffix;
+    QVERIFY(QDir().mkpath(QFileInfo(beside).absolutePath()));
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(beside));
+    else if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(beside).constData(), 0600), 0);
+    else if (kind == "link")
+        QVERIFY(QFile::link(m_dir->path() + "/nowhere", beside));
+    else
+        QVERIFY(writeFileBytes(beside, {}));
+
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(settings::write("Settings", "Duration", "2024-03-10"));
+    QCOMPARE_LT(timer.elapsed(), 5000);
+    QCOMPARE(settings::read("Settings", "Duration"), QString("2024-03-10"));
+    QCOMPARE(QFileInfo(beside).exists() || QFileInfo(beside).isSymLink(), !removed);
 }
 
 void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten_data()
@@ -259,14 +295,28 @@ void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten()
     QCOMPARE(settings::read("Settings", "Duration"), readAfter);
 }
 
-void tst_SettingsStore::writeRepairsAFileWithUnparsableLines()
+void tst_SettingsStore::writeRepairsAGarbledFile_data()
 {
-    const QByteArray scrambledKey = settings::storedKey(u"Duration").toLatin1();
-    QVERIFY(writeFileBytes(settings::fileName(),
-                           "[Settings]\n" + scrambledKey + "=old\n[Broken\nno equals\n"));
+    QTest::addColumn<int>("garbageBytes");
+    QTest::newRow("a few bytes") << 64;
+    QTest::newRow("300 KB") << 300 * 1024;
+}
+
+void tst_SettingsStore::writeRepairsAGarbledFile()
+{
+    QFETCH(int, garbageBytes);
+    QByteArray garbage = "[Other]\nkeep=me\n[Settings]\n2p0LYXBu=old\n";
+    QRandomGenerator random(garbageBytes);
+    while (garbage.size() < garbageBytes)
+        garbage += "abc=[]%\\\"@,; \n\t\x80"[random.bounded(15)];
+    QVERIFY(writeFileBytes(settings::fileName(), garbage));
+
+    // Written is written: reported, and read back, from a clean file.
     QVERIFY(settings::write("Settings", "Duration", "new"));
     QCOMPARE(settings::read("Settings", "Duration"), QString("new"));
-    QVERIFY(!fileBytes(settings::fileName()).contains("Broken"));
+    const QSettings clean(settings::fileName(), QSettings::IniFormat);
+    QCOMPARE(clean.status(), QSettings::NoError);
+    QCOMPARE(clean.value("Other/keep"), QVariant("me"));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)

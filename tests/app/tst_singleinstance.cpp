@@ -5,19 +5,25 @@
 #include "support/isolation.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <iostream>
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 using namespace toevane;
 
 namespace {
 
-// Set for a copy started by this test: the lock it takes.
+// Set for a copy started by this test: the lock it takes, and after a line
+// break the one it falls back to.
 constexpr char kChildLock[] = "TOEVANE_TEST_HOLD_GUARD";
 
 struct Child
@@ -67,13 +73,13 @@ private Q_SLOTS:
     void initTestCase();
     void init();
 
-    void secondCopyIsRefusedWhileTheFirstRuns();
-    void copyKilledWithSigkillDoesNotBlockTheNextStart();
+    void copyThatEndedDoesNotBlockTheNextStart_data();
+    void copyThatEndedDoesNotBlockTheNextStart();
     void exactlyOneOfSimultaneousStartsRuns();
-    void cleanExitReleasesTheGuard();
     void ownerlessLockFileIsTakenOver_data();
     void ownerlessLockFileIsTakenOver();
-    void defaultLockIsInTheUsersRuntimeFolder();
+    void lockLivesInAFolderOfTheUsersOwn_data();
+    void lockLivesInAFolderOfTheUsersOwn();
     void holdsTheGuardWhenStartedAsACopy();
 
 private:
@@ -84,6 +90,7 @@ void SingleInstanceTest::initTestCase()
 {
     isolateTestSettings();
     m_lockPath = isolatedLockPath();
+    qputenv("TMPDIR", QFile::encodeName(isolatedHome())); // as for the copies
 }
 
 void SingleInstanceTest::init()
@@ -91,28 +98,21 @@ void SingleInstanceTest::init()
     QFile::remove(m_lockPath);
 }
 
-void SingleInstanceTest::secondCopyIsRefusedWhileTheFirstRuns()
+void SingleInstanceTest::copyThatEndedDoesNotBlockTheNextStart_data()
 {
-    Child first;
-    first.start(m_lockPath);
-    QCOMPARE(first.answer(), QStringLiteral("won"));
-
-    SingleInstanceGuard second(m_lockPath);
-    QVERIFY(!second.acquire());
-    // The first copy runs on untouched.
-    QCOMPARE(first.process->state(), QProcess::Running);
-    first.stop();
-    QCOMPARE(first.process->exitCode(), 0);
+    QTest::addColumn<bool>("killed"); // with SIGKILL, which leaves the file behind
+    QTest::newRow("clean exit") << false;
+    QTest::newRow("killed") << true;
 }
 
-void SingleInstanceTest::copyKilledWithSigkillDoesNotBlockTheNextStart()
+void SingleInstanceTest::copyThatEndedDoesNotBlockTheNextStart()
 {
+    QFETCH(bool, killed);
     Child first;
     first.start(m_lockPath);
     QCOMPARE(first.answer(), QStringLiteral("won"));
-    first.kill();
-    QVERIFY(QFile::exists(m_lockPath)); // left behind by the crash
-
+    killed ? first.kill() : first.stop();
+    QCOMPARE(QFile::exists(m_lockPath), killed);
     SingleInstanceGuard next(m_lockPath);
     QVERIFY(next.acquire());
 }
@@ -133,17 +133,6 @@ void SingleInstanceTest::exactlyOneOfSimultaneousStartsRuns()
         child.stop();
     QCOMPARE(won, 1);
     QCOMPARE(refused, 7);
-}
-
-void SingleInstanceTest::cleanExitReleasesTheGuard()
-{
-    Child first;
-    first.start(m_lockPath);
-    QCOMPARE(first.answer(), QStringLiteral("won"));
-    first.stop();
-    QVERIFY(!QFile::exists(m_lockPath));
-    SingleInstanceGuard next(m_lockPath);
-    QVERIFY(next.acquire());
 }
 
 void SingleInstanceTest::ownerlessLockFileIsTakenOver_data()
@@ -168,11 +157,82 @@ void SingleInstanceTest::ownerlessLockFileIsTakenOver()
 
     SingleInstanceGuard guard(m_lockPath);
     QVERIFY(guard.acquire());
+    // Taken over, not merely ignored: the next start is refused.
+    Child next;
+    next.start(m_lockPath);
+    QCOMPARE(next.answer(), QStringLiteral("refused"));
+    next.stop();
 }
 
-void SingleInstanceTest::defaultLockIsInTheUsersRuntimeFolder()
+void SingleInstanceTest::lockLivesInAFolderOfTheUsersOwn_data()
 {
-    QCOMPARE(SingleInstanceGuard::defaultLockPath(), isolatedLockPath());
+    QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR; "-": unset
+    QTest::addColumn<QString>("obstacle"); // what stands in the way
+    QTest::addColumn<QString>("held"); // runtime, fallback or none
+    const QString usable = isolatedHome() + "/runtime";
+    QTest::newRow("runtime folder") << usable << ""
+                                    << "runtime";
+    QTest::newRow("no runtime folder") << "-"
+                                       << ""
+                                       << "fallback";
+    QTest::newRow("relative runtime folder") << "runtime"
+                                             << ""
+                                             << "fallback";
+    QTest::newRow("over-long runtime path") << usable + '/' + QString(300, 'x') << ""
+                                            << "fallback";
+    QTest::newRow("runtime folder is a file") << isolatedHome() + "/file"
+                                              << ""
+                                              << "fallback";
+    QTest::newRow("another user's live lock") << usable << "foreign"
+                                              << "fallback";
+    QTest::newRow("temp folder's own a link") << "-"
+                                              << "link"
+                                              << "none";
+    QTest::newRow("temp folder's own others can write") << "-"
+                                                        << "shared"
+                                                        << "none";
+}
+
+void SingleInstanceTest::lockLivesInAFolderOfTheUsersOwn()
+{
+    QFETCH(QString, runtime);
+    QFETCH(QString, obstacle);
+    QFETCH(QString, held);
+    const QString fallback = SingleInstanceGuard::fallbackLockPath();
+    const QString ownFolder = QFileInfo(fallback).absolutePath();
+    QDir(ownFolder).removeRecursively();
+    QFile::remove(ownFolder);
+    QVERIFY(QFile(isolatedHome() + "/file").open(QIODevice::WriteOnly));
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", saved); });
+    if (runtime == "-")
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    Child other; // another user's copy: a lock it holds, in a file not ours
+    if (obstacle == "foreign") {
+        if (geteuid() != 0)
+            QSKIP("only root can make a file of another user's");
+        other.start(m_lockPath);
+        QCOMPARE(other.answer(), QStringLiteral("won"));
+        QCOMPARE(::chown(QFile::encodeName(m_lockPath).constData(), 65534, 65534), 0);
+    } else if (obstacle == "link") {
+        QVERIFY(QDir().mkpath(isolatedHome() + "/elsewhere"));
+        QVERIFY(QFile::link(isolatedHome() + "/elsewhere", ownFolder));
+    } else if (obstacle == "shared") {
+        QVERIFY(QDir().mkpath(ownFolder));
+        QVERIFY(QFile::setPermissions(ownFolder, QFileDevice::Permissions(0x7777)));
+    }
+
+    SingleInstanceGuard guard;
+    QVERIFY(guard.acquire());
+    const QString expected = held == "runtime" ? m_lockPath : held == "fallback" ? fallback : "";
+    QCOMPARE(guard.heldPath(), expected);
+    Child next;
+    next.start(SingleInstanceGuard::defaultLockPath() + '\n' + fallback);
+    QCOMPARE(next.answer(), QString(held == "none" ? "won" : "refused"));
+    next.stop();
+    other.stop();
 }
 
 // Does its work only in the copies that the tests above start: takes the
@@ -181,7 +241,8 @@ void SingleInstanceTest::holdsTheGuardWhenStartedAsACopy()
 {
     if (!qEnvironmentVariableIsSet(kChildLock))
         QSKIP("runs only in a copy started by another test");
-    SingleInstanceGuard guard(qEnvironmentVariable(kChildLock));
+    const QStringList paths = qEnvironmentVariable(kChildLock).split(u'\n');
+    SingleInstanceGuard guard(paths[0], paths.value(1));
     const bool won = guard.acquire();
     std::cout << (won ? "won" : "refused") << std::endl;
     std::string line;

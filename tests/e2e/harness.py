@@ -251,6 +251,7 @@ class SessionBase:
             "HOME": self.home,
             "XDG_CONFIG_HOME": self.config,
             "XDG_RUNTIME_DIR": self.runtime,
+            "TMPDIR": self.root,  # where the instance lock falls back to
             "LANG": "C.UTF-8",
         }
         env.update(self._session_env())

@@ -51,6 +51,8 @@ private Q_SLOTS:
     void theAddressChecksRefuseTheSameAddressFirstThenOneWithoutAtSignOrDot();
     void theFirstMissingEntryInTheOrderOfTheFormIsNamed_data();
     void theFirstMissingEntryInTheOrderOfTheFormIsNamed();
+    void everyAddressIsItsHostAndItsFixedPath_data();
+    void everyAddressIsItsHostAndItsFixedPath();
     void theRequestCarriesExactlyTheEntriesAsTheSiteReadsThem_data();
     void theRequestCarriesExactlyTheEntriesAsTheSiteReadsThem();
 };
@@ -151,6 +153,34 @@ void TestReferral::theFirstMissingEntryInTheOrderOfTheFormIsNamed()
     QCOMPARE(missingEntryRefusal(referralOf(entries)), refusal);
 }
 
+void TestReferral::everyAddressIsItsHostAndItsFixedPath_data()
+{
+    using namespace toevane::sites;
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("expected");
+    const QString forum = QStringLiteral("http://") + QString::fromLatin1(kForumHost);
+    const QString help = QStringLiteral("http://") + QString::fromLatin1(kHelpHost);
+    // clang-format off
+    QTest::newRow("forum host") << forumHost() << QString::fromLatin1(kForumHost);
+    QTest::newRow("home page") << homePageAddress() << forum;
+    QTest::newRow("help page") << helpPageAddress() << forum + "/toevane-free/toevane-free-help.html";
+    QTest::newRow("download page") << downloadPageAddress() << forum + "/toevane-free/download-toevane-free.html";
+    QTest::newRow("softwares page") << softwaresPageAddress() << forum + "/starwellsoftwares";
+    QTest::newRow("donate page") << donatePageAddress() << help + "/donate.html";
+    QTest::newRow("full brand page") << fullBrandPageAddress() << help + "/fully-branded.html";
+    QTest::newRow("co-brand page") << coBrandPageAddress() << help + "/co-brand.html";
+    QTest::newRow("referral page") << referralPageAddress() << forum + "/swsf-refer-a-friend.php";
+    QTest::newRow("product page") << productPageAddress() << forum + "/toevane-free/";
+    // clang-format on
+}
+
+void TestReferral::everyAddressIsItsHostAndItsFixedPath()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, expected);
+    QCOMPARE(address, expected);
+}
+
 void TestReferral::theRequestCarriesExactlyTheEntriesAsTheSiteReadsThem_data()
 {
     QTest::addColumn<QStringList>("entries");
@@ -184,8 +214,7 @@ void TestReferral::theRequestCarriesExactlyTheEntriesAsTheSiteReadsThem()
     Values expected;
     for (int i = 0; i < entries.size(); ++i)
         expected.append({ QStringLiteral("taf%1").arg(i + 1), entries[i] });
-    expected.append({ QStringLiteral("taf6"),
-                      toevane::sites::forumAddress() + QStringLiteral("/toevane-free/") });
+    expected.append({ QStringLiteral("taf6"), productPageAddress() });
     QCOMPARE(QUrlQuery(request).queryItems(QUrl::FullyDecoded), expected);
     QCOMPARE(decodeLikeTheSite(request.query(QUrl::FullyEncoded)), expected);
 }

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using namespace toevane;
 
 namespace {
@@ -77,7 +79,8 @@ class ReadingTest : public QObject
 private Q_SLOTS:
     void initTestCase();
 
-    void catalogueHoldsExactlyTheListedAnswersInPageOrder();
+    void eachQuestionKeepsItsPlaceCaptionsAndControlNames_data();
+    void eachQuestionKeepsItsPlaceCaptionsAndControlNames();
     void eachAnswerComposesItsEntryAndLeavesTheOthersUnanswered_data();
     void eachAnswerComposesItsEntryAndLeavesTheOthersUnanswered();
     void composeTakesTheFirstSelectedAnswerOfEachQuestion();
@@ -88,17 +91,48 @@ void ReadingTest::initTestCase()
     isolateTestSettings();
 }
 
-void ReadingTest::catalogueHoldsExactlyTheListedAnswersInPageOrder()
+void ReadingTest::eachQuestionKeepsItsPlaceCaptionsAndControlNames_data()
 {
-    int answers = 0;
-    for (int page = 0; page < catalogue::kQuestionCount; ++page) {
-        QCOMPARE(catalogue::questions()[std::size_t(page)].page, page);
-        answers += catalogue::question(page).answerCount();
-    }
-    QCOMPARE(answers, int(std::size(kAnswers)));
-    // The page caption keeps its trailing blank; the results frame has none.
-    QCOMPARE(catalogue::question(4).title, QStringView(u"Foot Arches "));
-    QCOMPARE(catalogue::question(4).resultTitle, QStringView(u"Foot Arches"));
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("title"); // of the page; its frame in the results has no blanks
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<bool>("required");
+    QTest::addColumn<QString>("next");
+    // clang-format off
+    QTest::newRow("Toe Appearance") << 0 << "Toe Appearance" << "Frame3" << true << "&Next";
+    QTest::newRow("Inclination of Toes") << 1 << "Inclination of Toes" << "Frame4" << true << "&Next";
+    QTest::newRow("Big Toe") << 2 << "Big Toe" << "Frame6" << true << "&Next";
+    QTest::newRow("Second Toe") << 3 << "Second Toe" << "Frame7" << true << "&Next";
+    QTest::newRow("Foot Arches") << 4 << "Foot Arches " << "Frame8" << true << "&Next";
+    QTest::newRow("Toe Shape, the one that may stay open") << 5 << "Toe Shape" << "Frame9" << false << "&Next";
+    QTest::newRow("Color of Nails") << 6 << "Color of Nails" << "Frame10" << true << "&Next";
+    QTest::newRow("Ridges on Toe Nails") << 7 << "Ridges on Toe Nails" << "Frame11" << true << "&Analyze My Toes";
+    // clang-format on
+}
+
+void ReadingTest::eachQuestionKeepsItsPlaceCaptionsAndControlNames()
+{
+    QFETCH(int, page);
+    QFETCH(QString, title);
+    QFETCH(QString, frame);
+    QFETCH(bool, required);
+    QFETCH(QString, next);
+    const catalogue::Question &question = catalogue::questions()[std::size_t(page)];
+    const auto rows = std::count_if(std::begin(kAnswers), std::end(kAnswers),
+                                    [page](const Row &row) { return row.page == page; });
+    const auto first = std::find_if(std::begin(kAnswers), std::end(kAnswers),
+                                    [page](const Row &row) { return row.page == page; });
+    QCOMPARE(question.page, page);
+    QCOMPARE(question.answerCount(), int(rows));
+    QCOMPARE(question.title.toString(), title);
+    QCOMPARE(question.resultTitle.toString(), title.trimmed());
+    QCOMPARE(question.resultFrame.toString(), frame);
+    QCOMPARE(question.answerRequired, required);
+    QCOMPARE(question.hasBack(), page > 0);
+    QCOMPARE(question.nextCaption(), next);
+    const QString key = QString::fromLatin1(first->key);
+    QCOMPARE(question.optionName(1), "opt" + key + "_1");
+    QCOMPARE(question.textLabelName(), "lbl" + key + "Result");
 }
 
 void ReadingTest::eachAnswerComposesItsEntryAndLeavesTheOthersUnanswered_data()
