@@ -5,7 +5,10 @@
 
 // The per-user settings store: text values addressed by section and key.
 //
-// It lives in the user's configuration folder as
+// On Windows it is the current user's registry branch for program settings,
+// HKEY_CURRENT_USER\Software\ToevaneFree\ToevaneFree, a key per section
+// (settingsstore_win.cpp). On Unix (settingsstore_unix.cpp) it lives in the
+// user's configuration folder as
 //     $XDG_CONFIG_HOME/ToevaneFree/ToevaneFree.conf   (normally ~/.config/...)
 // the file of QSettings(NativeFormat, UserScope, "ToevaneFree", "ToevaneFree"):
 // the executable's name serves as both organisation and application, so the
@@ -13,7 +16,7 @@
 // system-wide fallback: the values belong to this user alone. Qt's test mode
 // (QStandardPaths::setTestModeEnabled) moves it under ~/.qttest/config.
 //
-// Only a regular file (or a link to one) is read or written: when anything
+// There only a regular file (or a link to one) is read or written: when anything
 // else stands at the path (a FIFO, a device, a folder, a dangling link) the
 // store reads as empty and refuses to write, and leaves it alone.
 //
@@ -38,7 +41,8 @@ QString unscramble(QStringView scrambled);
 // QSettings would escape) and the same for the same name.
 QString storedKey(QStringView key);
 
-// The file behind the store at this moment (it follows setPath).
+// The file behind the store at this moment (on Windows, its registry
+// branch, as QSettings(..., NativeFormat) takes it).
 QString fileName();
 
 // The value of section/key, unscrambled; empty when it is absent or the

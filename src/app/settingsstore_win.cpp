@@ -1,14 +1,14 @@
 // The store on Windows: the current user's branch of the registry for
 // program settings, HKEY_CURRENT_USER\Software\ToevaneFree\ToevaneFree, one
-// key a section (QSettings' native format there). Qt's test mode moves it to
-// a branch of its own for each test home.
+// key a section (QSettings' native format there). Under Qt's test mode it
+// moves to a branch of its own for each HOME that a test sets, as the file
+// does on Unix, so that tests never touch the user's own value.
 
 #include "app/settingsstore.h"
 
 #include "common/appinfo.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -28,7 +28,7 @@ QString fileName()
     const QString name = QString::fromLatin1(appinfo::kExecutableName);
     QString branch = QStringLiteral("HKEY_CURRENT_USER\\Software\\");
     if (QStandardPaths::isTestModeEnabled()) {
-        const QByteArray home = QDir::homePath().toUtf8();
+        const QByteArray home = qgetenv("HOME");
         branch += name + QStringLiteral("-tests\\") +
             QString::fromLatin1(
                       QCryptographicHash::hash(home, QCryptographicHash::Sha256).toHex().left(16)) +

@@ -7,8 +7,11 @@
 namespace toevane {
 
 // Per-user guard that lets one copy of the program run at a time, held for
-// the whole run. How it is held is the platform's (singleinstance_unix.cpp:
-// a lock file; a lock left behind by a copy that crashed is taken over).
+// the whole run. How it is held is the platform's: on Unix a lock file
+// (singleinstance_unix.cpp; a lock left behind by a copy that crashed is
+// taken over), on Windows a named mutex of this user's session, named after
+// the user and the lock path, which dies with its process
+// (singleinstance_win.cpp; no file is made there and there is no fallback).
 class SingleInstanceGuard
 {
 public:
