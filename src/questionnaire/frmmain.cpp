@@ -172,7 +172,8 @@ int frmMain::currentPage() const
 
 QRadioButton *frmMain::option(int page, int answer) const
 {
-    if (page < 0 || page >= catalogue::kQuestionCount || answer < 0 || answer >= 6)
+    if (page < 0 || page >= catalogue::kQuestionCount || answer < 0 ||
+        answer >= catalogue::kMaxAnswerCount)
         return nullptr;
     return m_options[std::size_t(page)][std::size_t(answer)];
 }

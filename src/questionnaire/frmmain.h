@@ -50,8 +50,12 @@ private:
     QPushButton *m_cmdExit = nullptr;
     LinkLabel *m_lblCobrand = nullptr;
     LinkLabel *m_lblFullBrand = nullptr;
-    std::array<QWidget *, 8> m_pageWidgets {}; // null until first shown
-    std::array<std::array<QRadioButton *, 6>, 8> m_options {}; // null until built
+    // By page index, from the catalogue: each page, null until first shown,
+    // and its option buttons by answer index, null until the page is built.
+    std::array<QWidget *, toevane::catalogue::kQuestionCount> m_pageWidgets {};
+    std::array<std::array<QRadioButton *, toevane::catalogue::kMaxAnswerCount>,
+               toevane::catalogue::kQuestionCount>
+        m_options {};
     int m_currentPage = 0;
     bool m_finished = false; // the answers have been handed on
 };

@@ -3,7 +3,12 @@
 #include "common/mainwindowbase.h"
 #include "questionnaire/reading.h"
 
+#include <QPointer>
+
+#include <array>
+
 class LinkLabel;
+class QLabel;
 class QPushButton;
 
 // The results window: one Reading in eight frames, with Back to a new
@@ -17,6 +22,12 @@ public:
 
     LinkLabel *coBrandLabel() const { return m_lblCobrand; }
     LinkLabel *fullBrandLabel() const { return m_lblFullBrand; }
+
+    // The label pair of the Question on the given page: lbl<key> for the
+    // chosen Answer's caption, lbl<key>Result for its text. Null for a page
+    // out of range or a label that is gone.
+    QLabel *answerLabel(int page) const;
+    QLabel *textLabel(int page) const;
 
 Q_SIGNALS:
     // Back or File > Back: the user wants a new questionnaire. Sent once per
@@ -35,6 +46,13 @@ private:
     LinkLabel *m_lblCobrand = nullptr;
     LinkLabel *m_lblFullBrand = nullptr;
     bool m_backRequested = false;
+
+    struct ResultLabels
+    {
+        QPointer<QLabel> answer;
+        QPointer<QLabel> text;
+    };
+    std::array<ResultLabels, toevane::catalogue::kQuestionCount> m_results; // by page index
 };
 
 // Writes a Reading into the label pairs of a results window, in page order,
