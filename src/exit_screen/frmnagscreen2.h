@@ -6,10 +6,9 @@
 #include <QWidget>
 
 class LinkLabel;
-class MultiLineTextBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
+class ReferAFriendForm;
 
 namespace toevane {
 class Random;
@@ -39,8 +38,8 @@ public:
     // The catalogue text beside the form.
     static QString catalogueText();
 
-    // The entries of the last submission, trimmed.
-    const modTellAFriend::Referral &referral() const { return m_referral; }
+    // The entries of the refer-a-friend form's last submission, trimmed.
+    const modTellAFriend::Referral &referral() const;
 
 Q_SIGNALS:
     // Exit or the close box: the program is to end.
@@ -48,46 +47,21 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void cmdClose_Click();
     void Check1_Click();
     void lblGoToHome_Click();
 
-    // The refer-a-friend form.
-    void cmdSubmit_Click();
-    void txtName_GotFocus();
-    void txtEmail_GotFocus();
-    void txtFriendName_GotFocus();
-    void txtFriendEmail_GotFocus();
-    void txtMessage_GotFocus();
-    void txtName_LostFocus();
-    void txtEmail_LostFocus();
-    void txtFriendName_LostFocus();
-    void txtFriendEmail_LostFocus();
-    void txtMessage_LostFocus();
-    // Returns true when the typed text was refused.
-    bool txtEmail_KeyPress(const QString &typed);
-    bool txtFriendEmail_KeyPress(const QString &typed);
-
-    void buildReferralForm(QWidget *frame);
     void Form_Load();
     void Form_Unload();
-    bool refuseSpace(QLineEdit *box, const QString &typed);
 
     QPushButton *m_cmdClose = nullptr;
     QPushButton *m_check1 = nullptr;
     QLabel *m_label2 = nullptr;
     LinkLabel *m_lblGoToHome = nullptr;
 
-    QLineEdit *m_txtName = nullptr;
-    QLineEdit *m_txtEmail = nullptr;
-    QLineEdit *m_txtFriendEmail = nullptr;
-    QLineEdit *m_txtFriendName = nullptr;
-    MultiLineTextBox *m_txtMessage = nullptr;
-    QPushButton *m_cmdSubmit = nullptr;
+    ReferAFriendForm *m_frame2 = nullptr;
 
     toevane::Random &m_random;
-    modTellAFriend::Referral m_referral;
 };
