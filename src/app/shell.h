@@ -39,13 +39,13 @@
 #include <functional>
 
 class QMainWindow;
-class frmDisplay;
-class frmMain;
-class frmNagScreen2;
 
 namespace toevane {
 
 class MainWindowBase;
+class frmDisplay;
+class frmMain;
+class frmNagScreen2;
 
 // The platform services that the Shell uses, replaceable by tests.
 struct ShellServices

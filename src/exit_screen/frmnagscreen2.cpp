@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-using namespace toevane;
+namespace toevane {
 
 namespace {
 
@@ -244,3 +244,5 @@ const modTellAFriend::Referral &frmNagScreen2::referral() const
 {
     return m_frame2->referral();
 }
+
+} // namespace toevane

@@ -5,14 +5,14 @@
 #include <QString>
 #include <QWidget>
 
-class LinkLabel;
 class QLabel;
 class QPushButton;
-class ReferAFriendForm;
 
 namespace toevane {
+
+class LinkLabel;
 class Random;
-}
+class ReferAFriendForm;
 
 // The exit screen: shown when a main window closes, kept on top while open.
 // It carries one of four promotional texts, chosen once when it is created,
@@ -25,14 +25,14 @@ class frmNagScreen2 : public QWidget
 public:
     // Draws its promotional text with the given generator, which must outlive
     // the window.
-    explicit frmNagScreen2(toevane::Random &random, QWidget *parent = nullptr);
+    explicit frmNagScreen2(Random &random, QWidget *parent = nullptr);
 
     static constexpr int kPromotionCount = 4;
     // Promotional text number k (0 to 3), naming the forum's address.
     static QString promotionText(int k);
     // Seeds the generator from its clock and draws a text number, each with
     // probability one quarter.
-    static int drawPromotionNumber(toevane::Random &random);
+    static int drawPromotionNumber(Random &random);
     // The caption of the forum check box.
     static QString forumCheckCaption();
     // The catalogue text beside the form.
@@ -63,5 +63,7 @@ private:
 
     ReferAFriendForm *m_frame2 = nullptr;
 
-    toevane::Random &m_random;
+    Random &m_random;
 };
+
+} // namespace toevane

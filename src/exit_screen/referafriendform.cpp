@@ -13,7 +13,7 @@
 
 #include <limits>
 
-using namespace toevane;
+namespace toevane {
 
 namespace {
 
@@ -226,3 +226,5 @@ bool ReferAFriendForm::eventFilter(QObject *watched, QEvent *event)
     }
     return QGroupBox::eventFilter(watched, event);
 }
+
+} // namespace toevane

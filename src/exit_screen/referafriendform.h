@@ -6,9 +6,12 @@
 #include <QHash>
 #include <QList>
 
-class MultiLineTextBox;
 class QLineEdit;
 class QPushButton;
+
+namespace toevane {
+
+class MultiLineTextBox;
 
 // The exit screen's refer-a-friend form, the frame "Frame2": the user's name
 // and address on top, the friend's below, the names on the left, the button
@@ -70,3 +73,5 @@ private:
 
     modTellAFriend::Referral m_referral;
 };
+
+} // namespace toevane

@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 
-using namespace toevane;
+namespace toevane {
 
 namespace {
 
@@ -235,3 +235,5 @@ void frmMain::mnuExit_Click()
 {
     cmdExit_Click();
 }
+
+} // namespace toevane

@@ -13,7 +13,7 @@
 
 #include <utility>
 
-using namespace toevane;
+namespace toevane {
 
 namespace {
 
@@ -185,3 +185,5 @@ void ApplyReading(const Reading &reading, frmDisplay &display)
             showText(label, entry.text);
     }
 }
+
+} // namespace toevane

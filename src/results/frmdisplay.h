@@ -7,13 +7,16 @@
 
 #include <array>
 
-class LinkLabel;
 class QLabel;
 class QPushButton;
 
+namespace toevane {
+
+class LinkLabel;
+
 // The results window: one Reading in eight frames, with Back to a new
 // questionnaire and Exit. It holds nothing but what its labels show.
-class frmDisplay : public toevane::MainWindowBase
+class frmDisplay : public MainWindowBase
 {
     Q_OBJECT
 
@@ -52,10 +55,12 @@ private:
         QPointer<QLabel> answer;
         QPointer<QLabel> text;
     };
-    std::array<ResultLabels, toevane::catalogue::kQuestionCount> m_results; // by page index
+    std::array<ResultLabels, catalogue::kQuestionCount> m_results; // by page index
 };
 
 // Writes a Reading into the label pairs of a results window, in page order,
 // answer label before text label; an unanswered entry leaves both labels as
 // they were created. A missing label is skipped and the rest still written.
-void ApplyReading(const toevane::Reading &reading, frmDisplay &display);
+void ApplyReading(const Reading &reading, frmDisplay &display);
+
+} // namespace toevane
