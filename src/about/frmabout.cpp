@@ -15,7 +15,7 @@
 
 #include <algorithm>
 
-using namespace toevane;
+namespace toevane {
 
 namespace {
 
@@ -181,3 +181,5 @@ void frmAbout::keyPressEvent(QKeyEvent *event)
     if (!pressOnKey(event, m_cmdOK, { Qt::Key_Escape }))
         QDialog::keyPressEvent(event);
 }
+
+} // namespace toevane

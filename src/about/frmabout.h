@@ -4,6 +4,8 @@
 
 class QPushButton;
 
+namespace toevane {
+
 // The About window: program name and version, a description, a link to the
 // forum and one to the full-branding offer. Fixed content, no state: each
 // opening builds it anew and closing it destroys it.
@@ -35,3 +37,5 @@ private:
 
     QPushButton *m_cmdOK = nullptr;
 };
+
+} // namespace toevane

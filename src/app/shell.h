@@ -15,7 +15,8 @@
 //   results/       the results window frmDisplay and ApplyReading.
 //   about/         the About window.
 //   exit_screen/   the referral's checks and address (Qt Core); the exit
-//                  screen frmNagScreen2 and TellAFriend.
+//                  screen frmNagScreen2, its refer-a-friend form and
+//                  TellAFriend.
 //   app/           the reminder's decision, the settings store and the
 //                  single-instance guard (Qt Core); the update reminder, and
 //                  on top the Shell, which main() creates.
@@ -38,13 +39,13 @@
 #include <functional>
 
 class QMainWindow;
-class frmDisplay;
-class frmMain;
-class frmNagScreen2;
 
 namespace toevane {
 
 class MainWindowBase;
+class frmDisplay;
+class frmMain;
+class frmNagScreen2;
 
 // The platform services that the Shell uses, replaceable by tests.
 struct ShellServices

@@ -5,11 +5,10 @@
 #include "common/messagebox.h"
 #include "links/modhelp.h"
 
-namespace modHelp {
+namespace toevane::modHelp {
 
 void UpdateReminder(QDate today)
 {
-    using namespace toevane;
     const QString section = reminder::kSection.toString();
     const QString key = reminder::kKey.toString();
 
@@ -35,4 +34,4 @@ void UpdateReminder(QDate today)
         OpenDownloadPage();
 }
 
-} // namespace modHelp
+} // namespace toevane::modHelp

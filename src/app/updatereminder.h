@@ -2,7 +2,7 @@
 
 #include <QDate>
 
-namespace modHelp {
+namespace toevane::modHelp {
 
 // Offers, at start, to look for an update when the date remembered from the
 // last reminder lies more than 14 days away from today. The first run only
@@ -12,4 +12,4 @@ namespace modHelp {
 // be written only keeps the page closed.
 void UpdateReminder(QDate today);
 
-} // namespace modHelp
+} // namespace toevane::modHelp

@@ -4,26 +4,18 @@
 #include "common/icon.h"
 #include "common/look.h"
 #include "common/mainwindowbase.h"
-#include "common/messagebox.h"
 #include "common/platform.h"
-#include "exit_screen/modtellafriend.h"
-#include "exit_screen/multilinetextbox.h"
+#include "exit_screen/referafriendform.h"
 #include "links/addresses.h"
 #include "links/linklabel.h"
 #include "links/modhelp.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
-#include <limits>
-
-using namespace toevane;
+namespace toevane {
 
 namespace {
 
@@ -46,22 +38,9 @@ constexpr QRect kLabel3 { 8, 24, 233, 257 };
 // any stand-in font (Noto Sans: 17 pixels at 9 points).
 constexpr QRect kLblGoToHome { 5, 283, 239, 18 };
 
-// Inside Frame2: names on the left, addresses on the right, the button
-// centred below. The message box lies below the frame's edge, out of sight
-// but in the tab order.
-constexpr QRect kTxtName { 6, 24, 225, 19 };
-constexpr QRect kTxtEmail { 240, 24, 225, 19 };
-constexpr QRect kTxtFriendName { 6, 48, 225, 19 };
-constexpr QRect kTxtFriendEmail { 240, 48, 225, 19 };
-constexpr QRect kCmdSubmit { 128, 72, 225, 19 };
-constexpr QRect kTxtMessage { 320, 240, 121, 33 };
-
 // Frames of the exit screen: filled dark blue, captions in white bold.
-QGroupBox *blueFrame(const char *name, const QString &caption, const QRect &geometry,
-                     QWidget *parent)
+void paintBlueFrame(QGroupBox *frame, const QRect &geometry)
 {
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
     frame->setFont(look::verdana(9.75, look::Weight::Bold));
     look::setBackground(frame, look::kDarkBlue);
@@ -69,35 +48,6 @@ QGroupBox *blueFrame(const char *name, const QString &caption, const QRect &geom
     QPalette palette = frame->palette();
     palette.setColor(QPalette::WindowText, look::kWhite);
     frame->setPalette(palette);
-    return frame;
-}
-
-QLineEdit *textBox(const char *name, QStringView text, const QRect &geometry, QWidget *parent)
-{
-    auto *box = new QLineEdit(text.toString(), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    // Named by what it asks for, not by the frame around it.
-    box->setAccessibleName(text.toString());
-    box->setGeometry(geometry);
-    box->setFont(look::sansSerif(8.25));
-    box->setMaxLength(std::numeric_limits<int>::max()); // no limit of its own
-    box->setCursorPosition(0);
-    return box;
-}
-
-// Placeholder boxes: a box whose text, trimmed, is its placeholder is cleared
-// when it gets the focus; a box left blank gets its placeholder back. The
-// box's own text is never trimmed.
-template<typename Box> void clearPlaceholder(Box *box, QStringView placeholder)
-{
-    if (modTellAFriend::trimBlanks(box->text()) == placeholder)
-        box->setText(QString());
-}
-
-template<typename Box> void restorePlaceholder(Box *box, QStringView placeholder)
-{
-    if (modTellAFriend::trimBlanks(box->text()).isEmpty())
-        box->setText(placeholder.toString());
 }
 
 } // namespace
@@ -161,11 +111,12 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     m_label2->setWordWrap(true);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QGroupBox *frame2 = blueFrame("Frame2", QStringLiteral("Refer A Friend"), kFrame2, this);
-    buildReferralForm(frame2);
+    m_frame2 = new ReferAFriendForm(this);
+    paintBlueFrame(m_frame2, kFrame2);
 
-    QGroupBox *frame6 =
-        blueFrame("Frame6", QStringLiteral("Download Starwell Softwares"), kFrame6, this);
+    auto *frame6 = new QGroupBox(QStringLiteral("Download Starwell Softwares"), this);
+    frame6->setObjectName(QStringLiteral("Frame6"));
+    paintBlueFrame(frame6, kFrame6);
     auto *label3 = new QLabel(catalogueText(), frame6);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setGeometry(kLabel3);
@@ -186,47 +137,14 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
 
     // Tab order: Exit first, the forum check box, then the form.
     setTabOrder(m_cmdClose, m_check1);
-    setTabOrder(m_check1, m_txtName);
-    setTabOrder(m_txtName, m_cmdSubmit);
-    setTabOrder(m_cmdSubmit, m_txtEmail);
-    setTabOrder(m_txtEmail, m_txtFriendEmail);
-    setTabOrder(m_txtFriendEmail, m_txtFriendName);
-    setTabOrder(m_txtFriendName, m_txtMessage);
+    QWidget *previous = m_check1;
+    for (QWidget *control : m_frame2->tabOrder()) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
     m_cmdClose->setFocus();
 
     Form_Load();
-}
-
-void frmNagScreen2::buildReferralForm(QWidget *frame)
-{
-    m_txtName = textBox("txtName", modTellAFriend::kYourNamePlaceholder, kTxtName, frame);
-
-    m_cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), frame);
-    m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    m_cmdSubmit->setGeometry(kCmdSubmit);
-    m_cmdSubmit->setFont(look::verdana(8.25, look::Weight::Bold));
-    m_cmdSubmit->setAutoDefault(true);
-    look::pressAtOnceOnAccessKey(m_cmdSubmit);
-    connect(m_cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-
-    m_txtEmail = textBox("txtEmail", modTellAFriend::kYourEmailPlaceholder, kTxtEmail, frame);
-    m_txtFriendEmail =
-        textBox("txtFriendEmail", modTellAFriend::kFriendEmailPlaceholder, kTxtFriendEmail, frame);
-    m_txtFriendName =
-        textBox("txtFriendName", modTellAFriend::kFriendNamePlaceholder, kTxtFriendName, frame);
-
-    m_txtMessage = new MultiLineTextBox(frame);
-    m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    m_txtMessage->setAccessibleName(modTellAFriend::kMessagePlaceholder.toString());
-    m_txtMessage->setGeometry(kTxtMessage);
-    m_txtMessage->setFont(look::sansSerif(8.25));
-    m_txtMessage->setText(modTellAFriend::kMessagePlaceholder.toString() + QStringLiteral("\r\n"));
-
-    for (QWidget *box :
-         { static_cast<QWidget *>(m_txtName), static_cast<QWidget *>(m_txtEmail),
-           static_cast<QWidget *>(m_txtFriendEmail), static_cast<QWidget *>(m_txtFriendName),
-           static_cast<QWidget *>(m_txtMessage) })
-        box->installEventFilter(this);
 }
 
 QString frmNagScreen2::promotionText(int k)
@@ -322,130 +240,9 @@ void frmNagScreen2::closeEvent(QCloseEvent *event)
     Form_Unload();
 }
 
-// The refer-a-friend form.
-
-void frmNagScreen2::cmdSubmit_Click()
+const modTellAFriend::Referral &frmNagScreen2::referral() const
 {
-    using namespace modTellAFriend;
-    // Kept after the submission and overwritten by the next.
-    m_referral = { trimBlanks(m_txtName->text()), trimBlanks(m_txtEmail->text()),
-                   trimBlanks(m_txtMessage->text()), trimBlanks(m_txtFriendName->text()),
-                   trimBlanks(m_txtFriendEmail->text()) };
-    if (const QString refusal = addressRefusal(m_referral); !refusal.isEmpty()) {
-        showMessage(refusal, QMessageBox::Critical);
-        return;
-    }
-    TellAFriend(m_referral);
+    return m_frame2->referral();
 }
 
-void frmNagScreen2::txtName_GotFocus()
-{
-    clearPlaceholder(m_txtName, modTellAFriend::kYourNamePlaceholder);
-}
-void frmNagScreen2::txtEmail_GotFocus()
-{
-    clearPlaceholder(m_txtEmail, modTellAFriend::kYourEmailPlaceholder);
-}
-void frmNagScreen2::txtFriendName_GotFocus()
-{
-    clearPlaceholder(m_txtFriendName, modTellAFriend::kFriendNamePlaceholder);
-}
-void frmNagScreen2::txtFriendEmail_GotFocus()
-{
-    clearPlaceholder(m_txtFriendEmail, modTellAFriend::kFriendEmailPlaceholder);
-}
-void frmNagScreen2::txtMessage_GotFocus()
-{
-    clearPlaceholder(m_txtMessage, modTellAFriend::kMessagePlaceholder);
-}
-
-void frmNagScreen2::txtName_LostFocus()
-{
-    restorePlaceholder(m_txtName, modTellAFriend::kYourNamePlaceholder);
-}
-void frmNagScreen2::txtEmail_LostFocus()
-{
-    restorePlaceholder(m_txtEmail, modTellAFriend::kYourEmailPlaceholder);
-}
-void frmNagScreen2::txtFriendName_LostFocus()
-{
-    restorePlaceholder(m_txtFriendName, modTellAFriend::kFriendNamePlaceholder);
-}
-void frmNagScreen2::txtFriendEmail_LostFocus()
-{
-    restorePlaceholder(m_txtFriendEmail, modTellAFriend::kFriendEmailPlaceholder);
-}
-void frmNagScreen2::txtMessage_LostFocus()
-{
-    restorePlaceholder(m_txtMessage, modTellAFriend::kMessagePlaceholder);
-}
-
-bool frmNagScreen2::txtEmail_KeyPress(const QString &typed)
-{
-    return refuseSpace(m_txtEmail, typed);
-}
-
-bool frmNagScreen2::txtFriendEmail_KeyPress(const QString &typed)
-{
-    return refuseSpace(m_txtFriendEmail, typed);
-}
-
-bool frmNagScreen2::refuseSpace(QLineEdit *box, const QString &typed)
-{
-    if (!typed.contains(u' '))
-        return false;
-    showMessage(QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical);
-    // Back to the same box, in the window that the message box had left.
-    activateWindow();
-    box->setFocus(Qt::OtherFocusReason);
-    return true;
-}
-
-bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::FocusIn:
-    case QEvent::FocusOut: {
-        // Focus moves within the window only: the window losing or regaining
-        // the activation (a message box, another program) or a context menu
-        // opening over the box is not the user leaving the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            break;
-        const bool in = event->type() == QEvent::FocusIn;
-        if (watched == m_txtName)
-            in ? txtName_GotFocus() : txtName_LostFocus();
-        else if (watched == m_txtEmail)
-            in ? txtEmail_GotFocus() : txtEmail_LostFocus();
-        else if (watched == m_txtFriendName)
-            in ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
-        else if (watched == m_txtFriendEmail)
-            in ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
-        else if (watched == m_txtMessage)
-            in ? txtMessage_GotFocus() : txtMessage_LostFocus();
-        break;
-    }
-    case QEvent::KeyPress: {
-        // Typed characters only; text that arrives by pasting is not a key
-        // press and is accepted as it is.
-        const QString typed = static_cast<QKeyEvent *>(event)->text();
-        if (watched == m_txtEmail && txtEmail_KeyPress(typed))
-            return true;
-        if (watched == m_txtFriendEmail && txtFriendEmail_KeyPress(typed))
-            return true;
-        break;
-    }
-    case QEvent::InputMethod: {
-        // Text that an input method commits is typed too.
-        const QString typed = static_cast<QInputMethodEvent *>(event)->commitString();
-        if (watched == m_txtEmail && txtEmail_KeyPress(typed))
-            return true;
-        if (watched == m_txtFriendEmail && txtFriendEmail_KeyPress(typed))
-            return true;
-        break;
-    }
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
+} // namespace toevane

@@ -3,15 +3,15 @@
 #include "common/messagebox.h"
 #include "links/modhelp.h"
 
-namespace modTellAFriend {
+namespace toevane::modTellAFriend {
 
 void TellAFriend(const Referral &referral)
 {
     if (const QString refusal = missingEntryRefusal(referral); !refusal.isEmpty()) {
-        toevane::showMessage(refusal, QMessageBox::Critical);
+        showMessage(refusal, QMessageBox::Critical);
         return;
     }
     modHelp::OpenLink(composeReferralAddress(referral));
 }
 
-} // namespace modTellAFriend
+} // namespace toevane::modTellAFriend

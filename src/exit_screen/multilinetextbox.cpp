@@ -2,6 +2,8 @@
 
 #include <QTextDocument>
 
+namespace toevane {
+
 MultiLineTextBox::MultiLineTextBox(QWidget *parent)
     : QPlainTextEdit(parent)
 {
@@ -27,3 +29,5 @@ void MultiLineTextBox::setText(const QString &text)
     lines.replace(u'\r', u'\n');
     setPlainText(lines);
 }
+
+} // namespace toevane

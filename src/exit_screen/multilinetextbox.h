@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+namespace toevane {
+
 // A text box of several lines whose text, like that of the program's other
 // boxes, is one string with CR LF between lines. The editor keeps lines as
 // blocks; text() and setText() translate.
@@ -17,3 +19,5 @@ public:
     // Each CR LF, lone CR or lone LF starts a new line.
     void setText(const QString &text);
 };
+
+} // namespace toevane

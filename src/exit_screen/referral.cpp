@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace modTellAFriend {
+namespace toevane::modTellAFriend {
 
 namespace {
 
@@ -65,12 +65,12 @@ QString missingEntryRefusal(const Referral &referral)
 
 QString referralPageAddress()
 {
-    return toevane::sites::forumAddress() + QStringLiteral("/swsf-refer-a-friend.php");
+    return sites::forumAddress() + QStringLiteral("/swsf-refer-a-friend.php");
 }
 
 QString productPageAddress()
 {
-    return toevane::sites::forumAddress() + QStringLiteral("/toevane-free/");
+    return sites::forumAddress() + QStringLiteral("/toevane-free/");
 }
 
 QString composeReferralAddress(const Referral &referral)
@@ -91,4 +91,4 @@ QString composeReferralAddress(const Referral &referral)
     return address;
 }
 
-} // namespace modTellAFriend
+} // namespace toevane::modTellAFriend

@@ -5,7 +5,7 @@
 
 // The refer-a-friend request: the entries of the exit screen's form, their
 // checks, and the address on the forum site that carries them.
-namespace modTellAFriend {
+namespace toevane::modTellAFriend {
 
 // What each box of the form shows while nothing has been typed into it.
 inline constexpr QStringView kYourNamePlaceholder = u"Your Name";
@@ -55,4 +55,4 @@ QString productPageAddress();
 // the configured forum host.
 QString composeReferralAddress(const Referral &referral);
 
-} // namespace modTellAFriend
+} // namespace toevane::modTellAFriend

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace toevane {
+
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
@@ -24,3 +26,5 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
         rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
 }
+
+} // namespace toevane

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace toevane {
+
 // A label that acts as a link: yellow-on-transparent look is set by the
 // caller; this class gives it the hand pointer and a clicked() signal for a
 // left click released over it.
@@ -22,3 +24,5 @@ protected:
 private:
     bool m_pressed = false;
 };
+
+} // namespace toevane

@@ -5,7 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-namespace modHelp {
+namespace toevane::modHelp {
 
 namespace {
 
@@ -43,31 +43,31 @@ void OpenLink(const QString &address)
 
 void OpenHelpPage()
 {
-    OpenLink(toevane::sites::helpPageAddress());
+    OpenLink(sites::helpPageAddress());
 }
 void OpenDownloadPage()
 {
-    OpenLink(toevane::sites::downloadPageAddress());
+    OpenLink(sites::downloadPageAddress());
 }
 void OpenHomePage()
 {
-    OpenLink(toevane::sites::homePageAddress());
+    OpenLink(sites::homePageAddress());
 }
 void OpenSoftwaresPage()
 {
-    OpenLink(toevane::sites::softwaresPageAddress());
+    OpenLink(sites::softwaresPageAddress());
 }
 void OpenDonatePage()
 {
-    OpenLink(toevane::sites::donatePageAddress());
+    OpenLink(sites::donatePageAddress());
 }
 void OpenFullBrandPage()
 {
-    OpenLink(toevane::sites::fullBrandPageAddress());
+    OpenLink(sites::fullBrandPageAddress());
 }
 void OpenCoBrandPage()
 {
-    OpenLink(toevane::sites::coBrandPageAddress());
+    OpenLink(sites::coBrandPageAddress());
 }
 
-} // namespace modHelp
+} // namespace toevane::modHelp

@@ -4,7 +4,7 @@
 
 // Web pages of the maker's two sites. Every address the program opens goes
 // through OpenLink, which hands it to the desktop's default browser.
-namespace modHelp {
+namespace toevane::modHelp {
 
 // Asks the desktop to open the address. Returns at once and reports nothing;
 // without a browser nothing visible happens.
@@ -18,4 +18,4 @@ void OpenDonatePage();
 void OpenFullBrandPage();
 void OpenCoBrandPage();
 
-} // namespace modHelp
+} // namespace toevane::modHelp

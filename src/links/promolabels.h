@@ -2,8 +2,11 @@
 
 #include <QString>
 
-class LinkLabel;
 class QWidget;
+
+namespace toevane {
+class LinkLabel;
+}
 
 // The three promotional labels that both main windows carry.
 namespace toevane::promo {

@@ -66,7 +66,7 @@ constexpr Answer kRidgesOnToeNails[] = {
     { u"Horizontal", u"You may feel emotional unstable." },
 };
 
-const std::array<Question, kQuestionCount> kQuestions = { {
+constexpr std::array<Question, kQuestionCount> kQuestions = { {
     { 0, u"Toe Appearance", u"Toe Appearance", u"ToeAppearance", u"Frame3", kToeAppearance, true },
     { 1, u"Inclination of Toes", u"Inclination of Toes", u"InclinationofToes", u"Frame4",
       kInclinationOfToes, true },
@@ -78,6 +78,18 @@ const std::array<Question, kQuestionCount> kQuestions = { {
     { 7, u"Ridges on Toe Nails", u"Ridges on Toe Nails", u"RidgesonToeNails", u"Frame11",
       kRidgesOnToeNails, true },
 } };
+
+// Each Question stands at its page index and has 2 to kMaxAnswerCount Answers,
+// which the windows' control tables are sized for.
+static_assert([] {
+    for (std::size_t page = 0; page < kQuestions.size(); ++page) {
+        const Question &question = kQuestions[page];
+        if (question.page != int(page) || question.answerCount() < 2 ||
+            question.answerCount() > kMaxAnswerCount)
+            return false;
+    }
+    return true;
+}());
 
 } // namespace
 

@@ -27,8 +27,8 @@ struct Question
     std::span<const Answer> answers;
     bool answerRequired;
 
-    int answerCount() const { return int(answers.size()); }
-    bool hasBack() const { return page > 0; }
+    constexpr int answerCount() const { return int(answers.size()); }
+    constexpr bool hasBack() const { return page > 0; }
     QString nextCaption() const;
     QString optionName(int answer) const; // opt<key>_<answer>
     QString answerLabelName() const; // lbl<key>
@@ -36,6 +36,7 @@ struct Question
 };
 
 inline constexpr int kQuestionCount = 8;
+inline constexpr int kMaxAnswerCount = 6; // the most Answers a Question has
 inline constexpr int kToeShapePage = 5;
 inline constexpr int kLastPage = kQuestionCount - 1;
 

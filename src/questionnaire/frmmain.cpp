@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 
-using namespace toevane;
+namespace toevane {
 
 namespace {
 
@@ -172,7 +172,8 @@ int frmMain::currentPage() const
 
 QRadioButton *frmMain::option(int page, int answer) const
 {
-    if (page < 0 || page >= catalogue::kQuestionCount || answer < 0 || answer >= 6)
+    if (page < 0 || page >= catalogue::kQuestionCount || answer < 0 ||
+        answer >= catalogue::kMaxAnswerCount)
         return nullptr;
     return m_options[std::size_t(page)][std::size_t(answer)];
 }
@@ -234,3 +235,5 @@ void frmMain::mnuExit_Click()
 {
     cmdExit_Click();
 }
+
+} // namespace toevane

@@ -5,16 +5,19 @@
 
 #include <array>
 
-class LinkLabel;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 
+namespace toevane {
+
+class LinkLabel;
+
 // The questionnaire window: eight stacked question pages, one in front, with
 // Next and Back between them; the last page's Next reports the Reading that
 // the answers make.
-class frmMain : public toevane::MainWindowBase
+class frmMain : public MainWindowBase
 {
     Q_OBJECT
 
@@ -35,7 +38,7 @@ public:
 Q_SIGNALS:
     // A valid last page was confirmed: the Reading of the eight pages. Sent
     // once per window.
-    void finished(const toevane::Reading &reading);
+    void finished(const Reading &reading);
 
 private:
     void cmdNext_Click(int index);
@@ -50,8 +53,13 @@ private:
     QPushButton *m_cmdExit = nullptr;
     LinkLabel *m_lblCobrand = nullptr;
     LinkLabel *m_lblFullBrand = nullptr;
-    std::array<QWidget *, 8> m_pageWidgets {}; // null until first shown
-    std::array<std::array<QRadioButton *, 6>, 8> m_options {}; // null until built
+    // By page index, from the catalogue: each page, null until first shown,
+    // and its option buttons by answer index, null until the page is built.
+    std::array<QWidget *, catalogue::kQuestionCount> m_pageWidgets {};
+    std::array<std::array<QRadioButton *, catalogue::kMaxAnswerCount>, catalogue::kQuestionCount>
+        m_options {};
     int m_currentPage = 0;
     bool m_finished = false; // the answers have been handed on
 };
+
+} // namespace toevane

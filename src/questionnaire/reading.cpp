@@ -1,6 +1,6 @@
 #include "questionnaire/reading.h"
 
-using namespace toevane;
+namespace toevane {
 
 Reading ComposeReading(const std::function<bool(int page, int answer)> &isSelected)
 {
@@ -20,3 +20,5 @@ Reading ComposeReading(const std::function<bool(int page, int answer)> &isSelect
     }
     return reading;
 }
+
+} // namespace toevane

@@ -23,8 +23,8 @@ struct ReadingEntry
 
 using Reading = std::array<ReadingEntry, catalogue::kQuestionCount>;
 
-} // namespace toevane
-
 // Builds the Reading from the eight option groups: for every Question in page
 // order, the first selected Answer in index order, if any.
-toevane::Reading ComposeReading(const std::function<bool(int page, int answer)> &isSelected);
+Reading ComposeReading(const std::function<bool(int page, int answer)> &isSelected);
+
+} // namespace toevane

@@ -13,7 +13,7 @@
 
 #include <utility>
 
-using namespace toevane;
+namespace toevane {
 
 namespace {
 
@@ -27,7 +27,9 @@ constexpr QRect kBannerBand { 4, 0, 577, 38 };
 constexpr QRect kResultsBand { 4, 38, 577, 386 };
 constexpr QRect kBottomBand { 4, 424, 577, 53 };
 
-// Result frames: two columns of four inside the results band.
+// Result frames: two columns of four inside the results band, filled top to
+// bottom in page order.
+constexpr int kRowsPerColumn = catalogue::kQuestionCount / 2;
 constexpr int kColumnLeft[2] = { 5, 289 };
 constexpr int kFrameTop = 16;
 constexpr int kFramePitch = 92;
@@ -104,8 +106,8 @@ frmDisplay::frmDisplay(QWidget *parent)
 void frmDisplay::buildResultFrames(QWidget *parent)
 {
     for (const catalogue::Question &question : catalogue::questions()) {
-        const int column = question.page / 4;
-        const int row = question.page % 4;
+        const int column = question.page / kRowsPerColumn;
+        const int row = question.page % kRowsPerColumn;
         auto *frame = new QGroupBox(question.resultTitle.toString(), parent);
         frame->setObjectName(question.resultFrame.toString());
         frame->setGeometry(
@@ -130,7 +132,23 @@ void frmDisplay::buildResultFrames(QWidget *parent)
         text->setGeometry(kTextLabel);
         // Toe Shape, the one question that may be skipped, says so until answered.
         showText(text, question.answerRequired ? QString() : notSelectedText());
+
+        m_results[std::size_t(question.page)] = { answer, text };
     }
+}
+
+QLabel *frmDisplay::answerLabel(int page) const
+{
+    if (page < 0 || page >= catalogue::kQuestionCount)
+        return nullptr;
+    return m_results[std::size_t(page)].answer;
+}
+
+QLabel *frmDisplay::textLabel(int page) const
+{
+    if (page < 0 || page >= catalogue::kQuestionCount)
+        return nullptr;
+    return m_results[std::size_t(page)].text;
 }
 
 void frmDisplay::cmdBack_Click()
@@ -157,13 +175,15 @@ void frmDisplay::mnuExit_Click()
 
 void ApplyReading(const Reading &reading, frmDisplay &display)
 {
-    for (const ReadingEntry &entry : reading) {
+    for (int page = 0; page < catalogue::kQuestionCount; ++page) {
+        const ReadingEntry &entry = reading[std::size_t(page)];
         if (!entry.answered)
             continue;
-        const QString answerLabel = QStringLiteral("lbl") + entry.key;
-        if (auto *label = display.findChild<QLabel *>(answerLabel))
+        if (QLabel *label = display.answerLabel(page))
             showText(label, entry.caption);
-        if (auto *label = display.findChild<QLabel *>(answerLabel + QStringLiteral("Result")))
+        if (QLabel *label = display.textLabel(page))
             showText(label, entry.text);
     }
 }
+
+} // namespace toevane

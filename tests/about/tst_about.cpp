@@ -23,6 +23,8 @@
 
 #include <functional>
 
+using namespace toevane;
+
 namespace {
 
 // What happened while an About window was open.

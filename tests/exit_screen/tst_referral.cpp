@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QUrlQuery>
 
-using namespace modTellAFriend;
+using namespace toevane::modTellAFriend;
 
 using Values = QList<std::pair<QString, QString>>;
 

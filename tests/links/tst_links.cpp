@@ -32,6 +32,8 @@
 #include <memory>
 #include <optional>
 
+using namespace toevane;
+
 namespace {
 
 enum class Window { Questionnaire, Results, About };

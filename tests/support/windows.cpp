@@ -59,7 +59,8 @@ void clearWindows()
         delete widget.data();
 }
 
-frmDisplay *answerAndFinish(frmMain &questionnaire, const std::array<int, 8> &answers)
+toevane::frmDisplay *answerAndFinish(toevane::frmMain &questionnaire,
+                                     const std::array<int, 8> &answers)
 {
     for (int page = 0; page < int(answers.size()); ++page) {
         const int answer = answers[std::size_t(page)];
@@ -74,6 +75,6 @@ frmDisplay *answerAndFinish(frmMain &questionnaire, const std::array<int, 8> &an
                 return nullptr;
         }
     }
-    const auto shown = visibleWindows<frmDisplay>();
+    const auto shown = visibleWindows<toevane::frmDisplay>();
     return shown.size() == 1 ? shown.first() : nullptr;
 }

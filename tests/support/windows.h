@@ -7,8 +7,6 @@
 
 #include <array>
 
-class frmDisplay;
-class frmMain;
 class ProcessEndRecorder;
 
 // Finding, driving and clearing the program's windows in tests.
@@ -41,7 +39,8 @@ bool clickButton(QWidget *window, const QString &objectName);
 // Answers every page of the questionnaire with answers[page] and presses
 // Next each time; -1 leaves a page unanswered and answers the Toe Shape
 // question with No. Returns the results window that opened, or null.
-frmDisplay *answerAndFinish(frmMain &questionnaire, const std::array<int, 8> &answers);
+toevane::frmDisplay *answerAndFinish(toevane::frmMain &questionnaire,
+                                     const std::array<int, 8> &answers);
 
 // Runs the shell's EndProgram (its process end must be a recorder's), then
 // deletes every window that is left, so that the next test starts with none.
