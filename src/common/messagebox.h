@@ -19,4 +19,22 @@ showMessage(const QString &text, QMessageBox::Icon icon,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
             BoxStacking stacking = BoxStacking::WithItsWindow);
 
+// Test seam, for tests only: the program never sets it. While one is set,
+// showMessage() shows no box: it appends the box it would have shown to
+// `shown` and returns the first of `answers` (taking it off), or NoButton
+// when none is left. Null shows real boxes again.
+struct MessageAnswers
+{
+    struct Box
+    {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    };
+    QList<QMessageBox::StandardButton> answers;
+    QList<Box> shown;
+};
+void setNextAnswers(MessageAnswers *answers);
+
 } // namespace toevane

@@ -9,7 +9,6 @@
 #include "questionnaire/frmmain.h"
 #include "support/files.h"
 #include "support/isolation.h"
-#include "support/modalboxanswerer.h"
 #include "support/recorders.h"
 #include "support/windows.h"
 
@@ -134,16 +133,14 @@ void tst_UpdateReminder::asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndR
         QVERIFY(writeDateLine(line));
     const QByteArray before = storeBytes();
     UrlRecorder pages;
-    ModalBoxAnswerer answerer(asks ? QList { QMessageBox::No }
-                                   : QList<QMessageBox::StandardButton> {});
+    BoxAnswerer answerer(asks ? QList { QMessageBox::No } : QList<QMessageBox::StandardButton> {});
 
     modHelp::UpdateReminder(kToday);
 
     QVERIFY(pages.urls().isEmpty());
-    QCOMPARE(answerer.unexpected(), 0);
-    QCOMPARE(answerer.seen().size(), asks ? 1 : 0);
+    QCOMPARE(answerer.shown.size(), asks ? 1 : 0);
     if (asks) {
-        const ModalBoxAnswerer::Seen &box = answerer.seen().first();
+        const BoxAnswerer::Box &box = answerer.shown.first();
         QCOMPARE(box.text, kQuestion);
         QCOMPARE(box.title, QString("Toevane"));
         QCOMPARE(box.icon, QMessageBox::Information);
@@ -169,11 +166,11 @@ void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens()
     QFETCH(QStringList, opened);
     QVERIFY(settings::write("Settings", "Duration", "2024-01-01"));
     UrlRecorder pages;
-    ModalBoxAnswerer answerer({ answer });
+    BoxAnswerer answerer({ answer });
 
     modHelp::UpdateReminder(kToday);
 
-    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.shown.size(), 1);
     QCOMPARE(storedDate(), QString("2024-03-10"));
     QCOMPARE(pages.addresses(), opened);
 }
@@ -225,13 +222,11 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage()
         m_immutable = obstacle == "immutable";
     }
     UrlRecorder pages;
-    ModalBoxAnswerer answerer(asks ? QList { QMessageBox::Yes }
-                                   : QList<QMessageBox::StandardButton> {});
+    BoxAnswerer answerer(asks ? QList { QMessageBox::Yes } : QList<QMessageBox::StandardButton> {});
 
     modHelp::UpdateReminder(kToday);
 
-    QCOMPARE(answerer.unexpected(), 0);
-    QCOMPARE(answerer.seen().size(), asks ? 1 : 0);
+    QCOMPARE(answerer.shown.size(), asks ? 1 : 0);
     QVERIFY(pages.urls().isEmpty());
     if (obstacle == "immutable")
         QCOMPARE(storedDate(), QString("2024-01-01"));
@@ -245,7 +240,7 @@ void tst_UpdateReminder::startUpOpensTheQuestionnaireEvenWhenTheDateCannotBeWrit
     blockStoreWhileAsking(
         &context, [&] { questionnaireBeforeAnswer = !visibleWindows<frmMain>().isEmpty(); });
     UrlRecorder pages;
-    ModalBoxAnswerer answerer({ QMessageBox::Yes });
+    BoxAnswerer answerer({ QMessageBox::Yes });
     ProcessEndRecorder ends;
     ShellServices services = testServices(ends);
     services.today = [] { return kToday; };
@@ -255,8 +250,8 @@ void tst_UpdateReminder::startUpOpensTheQuestionnaireEvenWhenTheDateCannotBeWrit
 
     auto *questionnaire = qobject_cast<frmMain *>(shell.mainWindow());
     QVERIFY(questionnaire && questionnaire->isVisible());
-    QCOMPARE(answerer.seen().size(), 1);
-    QCOMPARE(answerer.seen().first().text, kQuestion);
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown.first().text, kQuestion);
     QVERIFY(!questionnaireBeforeAnswer);
     QVERIFY(pages.urls().isEmpty());
     endProgramAndClearWindows(shell);

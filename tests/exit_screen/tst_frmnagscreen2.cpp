@@ -7,7 +7,6 @@
 #include "links/addresses.h"
 #include "links/linklabel.h"
 #include "support/isolation.h"
-#include "support/modalboxanswerer.h"
 #include "support/recorders.h"
 #include "support/textfit.h"
 #include "support/windows.h"
@@ -264,7 +263,7 @@ void TestExitScreen::exitAndTheCloseBoxAskOnceForTheEndOfTheProgram()
     QCOMPARE(QApplication::focusWidget(), cmdClose);
 
     QSignalSpy endRequests(m_screen.data(), &frmNagScreen2::endRequested);
-    ModalBoxAnswerer noQuestions;
+    BoxAnswerer noQuestions;
     if (how == u"Exit button")
         QTest::mouseClick(cmdClose, Qt::LeftButton);
     else if (how == u"close box")
@@ -277,7 +276,7 @@ void TestExitScreen::exitAndTheCloseBoxAskOnceForTheEndOfTheProgram()
         QTest::keyClick(m_screen, Qt::Key_X, Qt::AltModifier);
 
     QTRY_COMPARE(endRequests.count(), 1); // Alt+X presses the button after a moment
-    QVERIFY(noQuestions.seen().isEmpty());
+    QVERIFY(noQuestions.shown.isEmpty());
 }
 
 QTEST_MAIN(TestExitScreen)

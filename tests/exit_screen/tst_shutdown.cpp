@@ -7,7 +7,6 @@
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
 #include "support/isolation.h"
-#include "support/modalboxanswerer.h"
 #include "support/recorders.h"
 #include "support/windows.h"
 
@@ -78,7 +77,7 @@ void TestShutdown::closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning
     QFETCH(bool, results);
     QFETCH(QString, how);
     ProcessEndRecorder ends;
-    ModalBoxAnswerer noQuestions;
+    BoxAnswerer noQuestions;
     Shell shell(testServices(ends));
     QVERIFY(shell.start());
     if (results)
@@ -104,13 +103,13 @@ void TestShutdown::closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning
     QTRY_VERIFY(!window);
     QVERIFY(onlyVisible(shell.exitScreen()));
     QCOMPARE(ends.count(), 0);
-    QVERIFY(noQuestions.seen().isEmpty());
+    QVERIFY(noQuestions.shown.isEmpty());
 }
 
 void TestShutdown::walkingBetweenTheWindowsKeepsOneExitScreenHiddenWithItsFirstText()
 {
     ProcessEndRecorder ends;
-    ModalBoxAnswerer noQuestions;
+    BoxAnswerer noQuestions;
     quint64 clockReading = 1;
     const SeedSource clock = [&clockReading] { return clockReading; };
     Shell shell(testServices(ends, clock));
@@ -156,7 +155,7 @@ void TestShutdown::walkingBetweenTheWindowsKeepsOneExitScreenHiddenWithItsFirstT
     QVERIFY(onlyVisible(screen));
     QCOMPARE(promotionalTextOf(screen), text);
     QCOMPARE(ends.count(), 0);
-    QVERIFY(noQuestions.seen().isEmpty());
+    QVERIFY(noQuestions.shown.isEmpty());
 }
 
 void TestShutdown::keysThatReachAResultsWindowBeingLeftAreIgnored_data()
@@ -202,7 +201,7 @@ void TestShutdown::theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce()
 {
     QFETCH(QString, how);
     ProcessEndRecorder ends;
-    ModalBoxAnswerer noQuestions;
+    BoxAnswerer noQuestions;
     Shell shell(testServices(ends));
     QVERIFY(shell.start());
     QPointer<frmDisplay> hiddenResults = new frmDisplay; // loaded, never shown
@@ -236,7 +235,7 @@ void TestShutdown::theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce()
     QCOMPARE(visibleWindowCount(), 0);
     QTRY_VERIFY(!screen && !hiddenResults);
     QVERIFY(!shell.exitScreen() && !shell.mainWindow());
-    QVERIFY(noQuestions.seen().isEmpty());
+    QVERIFY(noQuestions.shown.isEmpty());
 }
 
 void TestShutdown::aSecondCopyEndsThroughEndProgramWithoutShowingAnyWindow()
@@ -244,14 +243,14 @@ void TestShutdown::aSecondCopyEndsThroughEndProgramWithoutShowingAnyWindow()
     SingleInstanceGuard firstCopy(isolatedLockPath());
     QVERIFY(firstCopy.acquire());
     ProcessEndRecorder ends;
-    ModalBoxAnswerer answerer({ QMessageBox::Ok });
+    BoxAnswerer answerer({ QMessageBox::Ok });
     Shell shell(testServices(ends));
 
     QVERIFY(!shell.start());
 
     QCOMPARE(ends.count(), 1);
-    QCOMPARE(answerer.seen().size(), 1);
-    QCOMPARE(answerer.seen().first().text, QStringLiteral("Application is already running"));
+    QCOMPARE(answerer.shown.size(), 1);
+    QCOMPARE(answerer.shown.first().text, QStringLiteral("Application is already running"));
     QVERIFY(!shell.exitScreen() && !shell.mainWindow());
     QCOMPARE(visibleWindowCount(), 0);
 }

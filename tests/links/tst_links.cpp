@@ -17,7 +17,6 @@
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
 #include "support/isolation.h"
-#include "support/modalboxanswerer.h"
 #include "support/recorders.h"
 
 #include <QAbstractButton>
@@ -232,7 +231,7 @@ void LinksTest::everyLinkOpensExactlyItsAddress()
     QVERIFY(shown);
     const QStringList settingsBefore = configurationSnapshot();
     UrlRecorder urls;
-    ModalBoxAnswerer boxes({}, 2000);
+    BoxAnswerer boxes;
 
     if (auto *label = shown->findChild<LinkLabel *>(control)) {
         QWidget *clicked = clickWhereShown(label);
@@ -250,7 +249,7 @@ void LinksTest::everyLinkOpensExactlyItsAddress()
     // and the settings (the update reminder's date, say) are not touched.
     QTest::qWait(50);
     QCOMPARE(urls.addresses().size(), 1);
-    QVERIFY(boxes.seen().isEmpty());
+    QVERIFY(boxes.shown.isEmpty());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(shown->isVisible());
     QCOMPARE(configurationSnapshot(), settingsBefore);
@@ -490,7 +489,7 @@ void LinksTest::openLinkHandsOverTheAddressAndReportsNothing()
     } else {
         urls.emplace();
     }
-    ModalBoxAnswerer boxes({}, 1000);
+    BoxAnswerer boxes;
     qtMessages.clear();
     const QtMessageHandler testLog = qInstallMessageHandler(&recordMessage);
     modHelp::OpenLink(address);
@@ -501,7 +500,7 @@ void LinksTest::openLinkHandsOverTheAddressAndReportsNothing()
     if (urls)
         QCOMPARE(urls->addresses(), QStringList({ handedOver, handedOver }));
     QTest::qWait(50);
-    QVERIFY(boxes.seen().isEmpty());
+    QVERIFY(boxes.shown.isEmpty());
 }
 
 void LinksTest::shownAddressesNameOnlyTheBuildsHosts_data()

@@ -3,7 +3,6 @@
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
 #include "support/isolation.h"
-#include "support/modalboxanswerer.h"
 #include "support/recorders.h"
 
 #include <QMenu>
@@ -69,8 +68,8 @@ frmDisplay *answerAndFinish(frmMain &questionnaire, const std::array<int, 8> &an
             if (!clickButton(&questionnaire, next))
                 return nullptr;
         } else {
-            ModalBoxAnswerer skip({ QMessageBox::No });
-            if (!clickButton(&questionnaire, next) || !skip.waitUntilAllAnswered())
+            BoxAnswerer skip({ QMessageBox::No });
+            if (!clickButton(&questionnaire, next) || skip.shown.size() != 1)
                 return nullptr;
         }
     }
