@@ -57,7 +57,6 @@ private Q_SLOTS:
     void keysThatReachAResultsWindowBeingLeftAreIgnored();
     void theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce_data();
     void theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce();
-    void aSecondCopyEndsThroughEndProgramWithoutShowingAnyWindow();
 };
 
 void TestShutdown::closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning_data()
@@ -236,23 +235,6 @@ void TestShutdown::theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce()
     QTRY_VERIFY(!screen && !hiddenResults);
     QVERIFY(!shell.exitScreen() && !shell.mainWindow());
     QVERIFY(noQuestions.shown.isEmpty());
-}
-
-void TestShutdown::aSecondCopyEndsThroughEndProgramWithoutShowingAnyWindow()
-{
-    SingleInstanceGuard firstCopy(isolatedLockPath());
-    QVERIFY(firstCopy.acquire());
-    ProcessEndRecorder ends;
-    BoxAnswerer answerer({ QMessageBox::Ok });
-    Shell shell(testServices(ends));
-
-    QVERIFY(!shell.start());
-
-    QCOMPARE(ends.count(), 1);
-    QCOMPARE(answerer.shown.size(), 1);
-    QCOMPARE(answerer.shown.first().text, QStringLiteral("Application is already running"));
-    QVERIFY(!shell.exitScreen() && !shell.mainWindow());
-    QCOMPARE(visibleWindowCount(), 0);
 }
 
 QTEST_MAIN(TestShutdown)
