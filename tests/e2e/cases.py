@@ -7,7 +7,6 @@ CTest registers every function named case_* below as the test e2e_<name>.
 
 import os
 import re
-import signal
 import stat
 import subprocess
 import sys
@@ -244,21 +243,6 @@ def case_second_instance(s):
     s.expect_addresses([], "no address opened by the second copy")
     # ... and still answers.
     leave_through_exit_screen(s, first, q.wid, "Alt+X on the first copy's exit screen")
-
-
-def case_start_after_kill(s):
-    """A copy killed with SIGKILL does not block the next start."""
-    killed = s.start_program()
-    open_questionnaire(s, killed)
-    os.kill(killed.pid, signal.SIGKILL)
-    killed.wait_exit("the killed copy to die")
-    s.wait_screen(killed, what="the killed copy's window to go")
-
-    program = s.start_program()
-    q = open_questionnaire(s, program)
-    check(s.screen() == {"questionnaire": q.wid},
-          f"unexpected windows at the start after the kill: {s.screen()}")
-    leave_through_exit_screen(s, program, q.wid, "Alt+X on the exit screen")
 
 
 def case_enter_after_skipping_toe_shape(s):
