@@ -58,7 +58,7 @@ QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::Icon i
                                         BoxStacking stacking)
 {
     if (nextAnswers) {
-        nextAnswers->shown.append({ appTitle(), text, icon, buttons, defaultButton });
+        nextAnswers->shown.append({ text, icon, buttons, defaultButton });
         return nextAnswers->answers.isEmpty() ? QMessageBox::NoButton
                                               : nextAnswers->answers.takeFirst();
     }

@@ -20,17 +20,18 @@ showMessage(const QString &text, QMessageBox::Icon icon,
             BoxStacking stacking = BoxStacking::WithItsWindow);
 
 // Test seam, for tests only: the program never sets it. While one is set,
-// showMessage() shows no box: it appends the box it would have shown to
+// showMessage() shows no box: it appends what the caller asked for to
 // `shown` and returns the first of `answers` (taking it off), or NoButton
 // when none is left. Null shows real boxes again.
 struct MessageAnswers
 {
     struct Box
     {
-        QString title, text;
+        QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        friend bool operator==(const Box &, const Box &) = default;
     };
     QList<QMessageBox::StandardButton> answers;
     QList<Box> shown;

@@ -57,12 +57,9 @@ void StartupTest::secondCopyShowsOnlyTheRefusalAndEnds()
     Shell shell(testServices(ends));
     BoxAnswerer answerer({ QMessageBox::Ok });
     QVERIFY(!shell.start());
-    QCOMPARE(answerer.shown.size(), 1);
-    const auto &box = answerer.shown.first();
-    QCOMPARE(box.text, QStringLiteral("Application is already running"));
-    QCOMPARE(box.title, QStringLiteral("Toevane"));
-    QCOMPARE(box.icon, QMessageBox::Information);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(answerer.shown,
+             (QList<BoxAnswerer::Box> {
+                 { "Application is already running", QMessageBox::Information } }));
     QCOMPARE(ends.count(), 1);
     QVERIFY(!shell.mainWindow() && !shell.exitScreen());
     QCOMPARE(visibleWindowCount(), 0);

@@ -145,12 +145,8 @@ void FrmMainTest::nextRefusesAnUnansweredPage()
     QSignalSpy finished(m_window.data(), &frmMain::finished);
     BoxAnswerer answerer({ QMessageBox::Ok });
     clickNext(*m_window, page);
-    QCOMPARE(answerer.shown.size(), 1);
-    const auto &box = answerer.shown.first();
-    QCOMPARE(box.text, QStringLiteral("Please select an option"));
-    QCOMPARE(box.title, QStringLiteral("Toevane"));
-    QCOMPARE(box.icon, QMessageBox::Information);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(answerer.shown,
+             (QList<BoxAnswerer::Box> { { "Please select an option", QMessageBox::Information } }));
     QCOMPARE(m_window->currentPage(), page);
     QVERIFY(m_window->isVisible());
     QCOMPARE(finished.count(), 0);
@@ -172,13 +168,10 @@ void FrmMainTest::toeShapeQuestionDecidesWhetherToSkip()
 
     BoxAnswerer answerer({ answer });
     clickNext(*m_window, catalogue::kToeShapePage);
-    QCOMPARE(answerer.shown.size(), 1);
-    const auto &box = answerer.shown.first();
-    QCOMPARE(box.text, QStringLiteral("Do you want to select this option ?"));
-    QCOMPARE(box.title, QStringLiteral("Toevane"));
-    QCOMPARE(box.icon, QMessageBox::NoIcon);
-    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(box.defaultButton, QMessageBox::Yes);
+    QCOMPARE(
+        answerer.shown,
+        (QList<BoxAnswerer::Box> { { "Do you want to select this option ?", QMessageBox::NoIcon,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes } }));
     QCOMPARE(m_window->currentPage(), pageAfter);
     QCOMPARE(selectedAnswer(*m_window, catalogue::kToeShapePage), -1);
 }
