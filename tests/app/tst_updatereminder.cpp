@@ -77,8 +77,7 @@ private Q_SLOTS:
 
     void asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndRemembersToday_data();
     void asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndRemembersToday();
-    void answerDecidesWhetherTheDownloadPageOpens_data();
-    void answerDecidesWhetherTheDownloadPageOpens();
+    void yesOpensTheDownloadPage();
     void unwritableStoreShowsNoErrorAndOpensNoPage_data();
     void unwritableStoreShowsNoErrorAndOpensNoPage();
     void startUpOpensTheQuestionnaireEvenWhenTheDateCannotBeWritten();
@@ -145,27 +144,18 @@ void tst_UpdateReminder::asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndR
         QCOMPARE(storeBytes(), before);
 }
 
-void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens_data()
+// No is the answer in the table above, which opens nothing.
+void tst_UpdateReminder::yesOpensTheDownloadPage()
 {
-    QTest::addColumn<QMessageBox::StandardButton>("answer");
-    QTest::addColumn<QStringList>("opened");
-    QTest::newRow("Yes") << QMessageBox::Yes << QStringList { sites::downloadPageAddress() };
-    QTest::newRow("No") << QMessageBox::No << QStringList {};
-}
-
-void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens()
-{
-    QFETCH(QMessageBox::StandardButton, answer);
-    QFETCH(QStringList, opened);
     QVERIFY(settings::write("Settings", "Duration", "2024-01-01"));
     UrlRecorder pages;
-    BoxAnswerer answerer({ answer });
+    BoxAnswerer answerer({ QMessageBox::Yes });
 
     modHelp::UpdateReminder(kToday);
 
     QCOMPARE(answerer.shown.size(), 1);
     QCOMPARE(storedDate(), QString("2024-03-10"));
-    QCOMPARE(pages.addresses(), opened);
+    QCOMPARE(pages.addresses(), QStringList { sites::downloadPageAddress() });
 }
 
 void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage_data()
