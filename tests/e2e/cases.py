@@ -201,10 +201,8 @@ def case_road(s):
 
 
 def case_close_boxes(s):
-    """The window manager's close box on the questionnaire and on the results
-    window brings the exit screen, whose close box ends the process; the
-    program reads its pictures itself, so no image plugin is loaded on the
-    way. (The windows' keys and buttons are their own tests' part.)"""
+    """The window manager's close box on either main window brings the exit
+    screen, whose close box ends the process; no image plugin gets loaded."""
     for results in (False, True):
         program = s.start_program()
         q = open_questionnaire(s, program)
@@ -494,8 +492,6 @@ def case_odd_settings_paths(s):
 # An X server at 192 dpi with Xft.dpi set as a desktop sets it: Qt scales
 # every window by 2 (with its default rounding policy, which passes
 # fractional factors through).
-
-SCALED_SIZES = {"questionnaire": 484, "results": 585, "about": 423}
 
 
 def icon_sizes(s, wid):

@@ -225,8 +225,6 @@ void FrmMainTest::windowKeysCloseTheWindow_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("focusOnOption");
     QTest::newRow("Esc") << int(Qt::Key_Escape) << false;
-    QTest::newRow("Esc on an option") << int(Qt::Key_Escape) << true;
-    QTest::newRow("Return on Exit") << int(Qt::Key_Return) << false;
     QTest::newRow("Return on an option") << int(Qt::Key_Return) << true;
     QTest::newRow("keypad Enter on an option") << int(Qt::Key_Enter) << true;
 }
