@@ -59,7 +59,7 @@ void ReadingTest::eachQuestionKeepsItsPlaceCaptionsAndControlNames()
                                QString() }
                      .join(u'|');
     }
-    QCOMPARE(shown, goldenLines("questions.golden"));
+    QCOMPARE(shown, goldenLines("questionnaire/questions.golden"));
 }
 
 // Each answer chosen alone gives one line of reading.golden, in the
@@ -84,7 +84,7 @@ void ReadingTest::eachAnswerAloneComposesItsGoldenEntryAndNoOther()
             }
         }
     }
-    QCOMPARE(composed, goldenLines("reading.golden"));
+    QCOMPARE(composed, goldenLines("questionnaire/reading.golden"));
 }
 
 void ReadingTest::composeTakesTheFirstSelectedAnswerOfEachQuestion()
