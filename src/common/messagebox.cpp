@@ -59,6 +59,8 @@ QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::Icon i
 {
     if (nextAnswers) {
         nextAnswers->shown.append({ text, icon, buttons, defaultButton });
+        if (nextAnswers->whileShown)
+            nextAnswers->whileShown();
         return nextAnswers->answers.isEmpty() ? QMessageBox::NoButton
                                               : nextAnswers->answers.takeFirst();
     }

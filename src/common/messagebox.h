@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <functional>
+
 namespace toevane {
 
 enum class BoxStacking {
@@ -21,8 +23,9 @@ showMessage(const QString &text, QMessageBox::Icon icon,
 
 // Test seam, for tests only: the program never sets it. While one is set,
 // showMessage() shows no box: it appends what the caller asked for to
-// `shown` and returns the first of `answers` (taking it off), or NoButton
-// when none is left. Null shows real boxes again.
+// `shown`, runs `whileShown` (where a box would wait for its answer) and
+// returns the first of `answers` (taking it off), or NoButton when none is
+// left. Null shows real boxes again.
 struct MessageAnswers
 {
     struct Box
@@ -35,6 +38,7 @@ struct MessageAnswers
     };
     QList<QMessageBox::StandardButton> answers;
     QList<Box> shown;
+    std::function<void()> whileShown;
 };
 void setNextAnswers(MessageAnswers *answers);
 

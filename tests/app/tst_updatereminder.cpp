@@ -18,7 +18,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -52,16 +51,15 @@ bool writeDateLine(const QByteArray &value)
                               value + '\n');
 }
 
-// Puts a folder where the settings file is once an event loop runs: the
-// message box's, after the stored date has been read and before today is
-// written.
-void blockStoreWhileAsking(QObject *context, std::function<void()> meanwhile = {})
+// Puts a folder where the settings file is while the question is open,
+// after the stored date has been read and before today is written.
+void blockStoreWhileAsking(BoxAnswerer &answerer, std::function<void()> meanwhile = {})
 {
-    QTimer::singleShot(0, context, [meanwhile = std::move(meanwhile)] {
+    answerer.whileShown = [meanwhile = std::move(meanwhile)] {
         QVERIFY(QFile::remove(settings::fileName()) && QDir().mkpath(settings::fileName()));
         if (meanwhile)
             meanwhile();
-    });
+    };
 }
 
 } // namespace
@@ -178,19 +176,18 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage()
     QFETCH(bool, asks);
 
     const QString path = settings::fileName();
-    QObject context;
+    BoxAnswerer answerer(asks ? QList { QMessageBox::Yes } : QList<QMessageBox::StandardButton> {});
     if (obstacle == "folder") {
         QVERIFY(QDir().mkpath(path));
     } else {
         QVERIFY(writeDateLine(settings::scramble(u"2024-01-01").toLatin1()));
         if (obstacle == "folderDuringQuestion")
-            blockStoreWhileAsking(&context);
+            blockStoreWhileAsking(answerer);
         if (obstacle == "immutable" && QProcess::execute("chattr", { "+i", path }) != 0)
             QSKIP("chattr +i is not available here");
         m_immutable = obstacle == "immutable";
     }
     UrlRecorder pages;
-    BoxAnswerer answerer(asks ? QList { QMessageBox::Yes } : QList<QMessageBox::StandardButton> {});
 
     modHelp::UpdateReminder(kToday);
 
@@ -203,12 +200,11 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage()
 void tst_UpdateReminder::startUpOpensTheQuestionnaireEvenWhenTheDateCannotBeWritten()
 {
     QVERIFY(settings::write("Settings", "Duration", "2024-01-01"));
-    QObject context;
     bool questionnaireBeforeAnswer = true;
-    blockStoreWhileAsking(
-        &context, [&] { questionnaireBeforeAnswer = !visibleWindows<frmMain>().isEmpty(); });
-    UrlRecorder pages;
     BoxAnswerer answerer({ QMessageBox::Yes });
+    blockStoreWhileAsking(
+        answerer, [&] { questionnaireBeforeAnswer = !visibleWindows<frmMain>().isEmpty(); });
+    UrlRecorder pages;
     ProcessEndRecorder ends;
     ShellServices services = testServices(ends);
     services.today = [] { return kToday; };
