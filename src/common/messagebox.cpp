@@ -10,6 +10,8 @@ namespace toevane {
 
 namespace {
 
+MessageAnswers *nextAnswers = nullptr;
+
 QWidget *windowOnTop()
 {
     if (QWidget *active = QApplication::activeWindow())
@@ -45,11 +47,23 @@ protected:
 
 } // namespace
 
+void setNextAnswers(MessageAnswers *answers)
+{
+    nextAnswers = answers;
+}
+
 QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton,
                                         BoxStacking stacking)
 {
+    if (nextAnswers) {
+        nextAnswers->shown.append({ text, icon, buttons, defaultButton });
+        if (nextAnswers->whileShown)
+            nextAnswers->whileShown();
+        return nextAnswers->answers.isEmpty() ? QMessageBox::NoButton
+                                              : nextAnswers->answers.takeFirst();
+    }
     QMessageBox box(icon, appTitle(), text, buttons, windowOnTop());
     box.setWindowModality(Qt::ApplicationModal);
     if (stacking == BoxStacking::AboveAll) {

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <functional>
+
 namespace toevane {
 
 enum class BoxStacking {
@@ -18,5 +20,26 @@ showMessage(const QString &text, QMessageBox::Icon icon,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
             BoxStacking stacking = BoxStacking::WithItsWindow);
+
+// Test seam, for tests only: the program never sets it. While one is set,
+// showMessage() shows no box: it appends what the caller asked for to
+// `shown`, runs `whileShown` (where a box would wait for its answer) and
+// returns the first of `answers` (taking it off), or NoButton when none is
+// left. Null shows real boxes again.
+struct MessageAnswers
+{
+    struct Box
+    {
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        friend bool operator==(const Box &, const Box &) = default;
+    };
+    QList<QMessageBox::StandardButton> answers;
+    QList<Box> shown;
+    std::function<void()> whileShown;
+};
+void setNextAnswers(MessageAnswers *answers);
 
 } // namespace toevane

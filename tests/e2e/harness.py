@@ -43,7 +43,6 @@ WAIT = float(os.environ.get("TOEVANE_E2E_WAIT", "20"))
 CASE_TIMEOUT = int(os.environ.get("TOEVANE_E2E_CASE_TIMEOUT", "150"))
 
 FORUM_HOST = os.environ.get("TOEVANE_FORUM_HOST", "www.starwellboard.example")
-HELP_HOST = os.environ.get("TOEVANE_HELP_HOST", "www.starwellsoftwares.example")
 FORUM = "http://" + FORUM_HOST
 HELP_PAGE = FORUM + "/toevane-free/toevane-free-help.html"
 DOWNLOAD_PAGE = FORUM + "/toevane-free/download-toevane-free.html"

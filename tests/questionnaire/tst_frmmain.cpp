@@ -4,7 +4,7 @@
 #include "questionnaire/catalogue.h"
 #include "questionnaire/frmmain.h"
 #include "support/isolation.h"
-#include "support/modalboxanswerer.h"
+#include "support/recorders.h"
 #include "support/windows.h"
 
 #include <QPushButton>
@@ -12,8 +12,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
-#include <optional>
 
 using namespace toevane;
 
@@ -145,15 +143,10 @@ void FrmMainTest::nextRefusesAnUnansweredPage()
         QCOMPARE(selectedAnswer(*m_window, catalogue::kToeShapePage), 0);
 
     QSignalSpy finished(m_window.data(), &frmMain::finished);
-    ModalBoxAnswerer answerer({ QMessageBox::Ok });
+    BoxAnswerer answerer({ QMessageBox::Ok });
     clickNext(*m_window, page);
-    QVERIFY(answerer.waitUntilAllAnswered());
-    QCOMPARE(answerer.seen().size(), 1);
-    const auto &box = answerer.seen().first();
-    QCOMPARE(box.text, QStringLiteral("Please select an option"));
-    QCOMPARE(box.title, QStringLiteral("Toevane"));
-    QCOMPARE(box.icon, QMessageBox::Information);
-    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(answerer.shown,
+             (QList<BoxAnswerer::Box> { { "Please select an option", QMessageBox::Information } }));
     QCOMPARE(m_window->currentPage(), page);
     QVERIFY(m_window->isVisible());
     QCOMPARE(finished.count(), 0);
@@ -173,16 +166,12 @@ void FrmMainTest::toeShapeQuestionDecidesWhetherToSkip()
     QFETCH(int, pageAfter);
     walkTo(*m_window, catalogue::kToeShapePage);
 
-    ModalBoxAnswerer answerer({ answer });
+    BoxAnswerer answerer({ answer });
     clickNext(*m_window, catalogue::kToeShapePage);
-    QVERIFY(answerer.waitUntilAllAnswered());
-    QCOMPARE(answerer.seen().size(), 1);
-    const auto &box = answerer.seen().first();
-    QCOMPARE(box.text, QStringLiteral("Do you want to select this option ?"));
-    QCOMPARE(box.title, QStringLiteral("Toevane"));
-    QCOMPARE(box.icon, QMessageBox::NoIcon);
-    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(box.defaultButton, QMessageBox::Yes);
+    QCOMPARE(
+        answerer.shown,
+        (QList<BoxAnswerer::Box> { { "Do you want to select this option ?", QMessageBox::NoIcon,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes } }));
     QCOMPARE(m_window->currentPage(), pageAfter);
     QCOMPARE(selectedAnswer(*m_window, catalogue::kToeShapePage), -1);
 }
@@ -191,25 +180,23 @@ void FrmMainTest::skippedToeShapeIsAskedAgainAfterGoingBack()
 {
     walkTo(*m_window, catalogue::kToeShapePage);
     {
-        ModalBoxAnswerer skip({ QMessageBox::No });
+        BoxAnswerer skip({ QMessageBox::No });
         clickNext(*m_window, catalogue::kToeShapePage);
-        QVERIFY(skip.waitUntilAllAnswered());
     }
     QCOMPARE(m_window->currentPage(), 6);
     QTest::mouseClick(backButton(*m_window, 6), Qt::LeftButton);
     QCOMPARE(m_window->currentPage(), 5);
     QCOMPARE(selectedAnswer(*m_window, 5), -1);
 
-    ModalBoxAnswerer again({ QMessageBox::Yes });
+    BoxAnswerer again({ QMessageBox::Yes });
     clickNext(*m_window, catalogue::kToeShapePage);
-    QVERIFY(again.waitUntilAllAnswered());
-    QCOMPARE(again.seen().size(), 1);
+    QCOMPARE(again.shown.size(), 1);
     QCOMPARE(m_window->currentPage(), 5);
     // Answered, it goes on without asking.
     m_window->option(5, 1)->setChecked(true);
     clickNext(*m_window, catalogue::kToeShapePage);
     QCOMPARE(m_window->currentPage(), 6);
-    QCOMPARE(again.seen().size(), 1);
+    QCOMPARE(again.shown.size(), 1);
 }
 
 void FrmMainTest::backKeepsEverySelection()
@@ -238,8 +225,6 @@ void FrmMainTest::windowKeysCloseTheWindow_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("focusOnOption");
     QTest::newRow("Esc") << int(Qt::Key_Escape) << false;
-    QTest::newRow("Esc on an option") << int(Qt::Key_Escape) << true;
-    QTest::newRow("Return on Exit") << int(Qt::Key_Return) << false;
     QTest::newRow("Return on an option") << int(Qt::Key_Return) << true;
     QTest::newRow("keypad Enter on an option") << int(Qt::Key_Enter) << true;
 }
@@ -285,34 +270,41 @@ void FrmMainTest::focusFollowsThePageToItsNextButton()
     QCOMPARE(QApplication::focusWidget(), nextButton(*m_window, page));
 
     // Enter presses the focused Next: page 1 is answered, page 3 is not.
-    ModalBoxAnswerer answerer({ QMessageBox::Ok });
+    BoxAnswerer answerer({ QMessageBox::Ok });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->currentPage(), back ? 2 : 3);
-    QCOMPARE(answerer.seen().size(), back ? 0 : 1);
+    QCOMPARE(answerer.shown.size(), back ? 0 : 1);
 }
 
 void FrmMainTest::escAndCloseBoxDoNotAnswerTheToeShapeQuestion()
 {
     walkTo(*m_window, catalogue::kToeShapePage);
-    // Esc and the close box first; then the box is answered Yes.
+    // The real box, as showMessage() builds it (every other test answers it
+    // unseen): Esc and the close box first; then it is answered Yes.
     bool stayedOpen = false;
-    std::optional<ModalBoxAnswerer> answerer;
+    QStringList built;
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
         poll.stop();
+        built = { box->windowTitle(), box->text(),
+                  box->textFormat() == Qt::PlainText ? "plain" : "rich",
+                  box->defaultButton() == box->button(QMessageBox::Yes) ? "Yes" : "other",
+                  box->windowModality() == Qt::ApplicationModal ? "modal" : "modeless" };
         QTest::keyClick(box, Qt::Key_Escape);
         box->close();
         stayedOpen = box->isVisible();
-        answerer.emplace(QList { QMessageBox::Yes });
+        box->button(QMessageBox::Yes)->click();
     });
     poll.start(10);
     clickNext(*m_window, catalogue::kToeShapePage);
     QVERIFY(stayedOpen);
-    QVERIFY(answerer && answerer->allAnswered());
+    QCOMPARE(built,
+             (QStringList { "Toevane", "Do you want to select this option ?", "plain", "Yes",
+                            "modal" }));
     QCOMPARE(m_window->currentPage(), catalogue::kToeShapePage);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/messagebox.h"
+
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -40,4 +42,20 @@ public:
 
 private:
     std::shared_ptr<int> m_count = std::make_shared<int>(0);
+};
+
+// Answers the program's message boxes at once without showing them, in
+// order, and keeps what each would have shown (shown); a box beyond the
+// answers gets NoButton and is kept too. Real boxes again once it goes.
+class BoxAnswerer : public toevane::MessageAnswers
+{
+public:
+    explicit BoxAnswerer(QList<QMessageBox::StandardButton> given = {})
+    {
+        answers = std::move(given);
+        toevane::setNextAnswers(this);
+    }
+    ~BoxAnswerer() { toevane::setNextAnswers(nullptr); }
+    BoxAnswerer(const BoxAnswerer &) = delete;
+    BoxAnswerer &operator=(const BoxAnswerer &) = delete;
 };

@@ -3,7 +3,6 @@
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
 #include "support/isolation.h"
-#include "support/modalboxanswerer.h"
 #include "support/recorders.h"
 
 #include <QMenu>
@@ -70,8 +69,8 @@ toevane::frmDisplay *answerAndFinish(toevane::frmMain &questionnaire,
             if (!clickButton(&questionnaire, next))
                 return nullptr;
         } else {
-            ModalBoxAnswerer skip({ QMessageBox::No });
-            if (!clickButton(&questionnaire, next) || !skip.waitUntilAllAnswered())
+            BoxAnswerer skip({ QMessageBox::No });
+            if (!clickButton(&questionnaire, next) || skip.shown.size() != 1)
                 return nullptr;
         }
     }
