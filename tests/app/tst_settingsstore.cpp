@@ -291,6 +291,7 @@ void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten()
     QFETCH(QString, obstacle);
     QFETCH(bool, rootIgnoresIt);
     QFETCH(QString, readAfter);
+    Q_UNUSED(rootIgnoresIt);
 #ifdef Q_OS_UNIX
     if (rootIgnoresIt && geteuid() == 0)
         QSKIP("file permissions do not stop root");
