@@ -4,31 +4,48 @@
 # .zip (cpack --config build-windows/CPackConfig.cmake, which
 # scripts/build-windows runs).
 
-# The MinGW runtime DLLs that the program and Qt load, stripped of their
-# symbols (the compiler's copies are 25 MB, mostly symbols). Only when
-# cross-building with MinGW; an MSVC build needs none.
-set(runtime_dlls)
+# Every DLL the program loads, stripped of its symbols (the MinGW runtime's
+# libstdc++ is 24 MB with them, 2 MB without; Qt's lose a third): Qt Core,
+# Gui and Widgets, the windows platform plugin, and with MinGW its runtime.
+set(dlls Qt6::Core Qt6::Gui Qt6::Widgets Qt6::QWindowsIntegrationPlugin)
+set(runtime_dir "${CMAKE_CURRENT_BINARY_DIR}/runtime")
+set(shipped)
+foreach(target IN LISTS dlls)
+    get_target_property(location ${target} IMPORTED_LOCATION_RELEASE)
+    if(NOT location)
+        get_target_property(location ${target} IMPORTED_LOCATION)
+    endif()
+    list(APPEND shipped "${location}")
+endforeach()
 if(MINGW)
     foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
         execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -print-file-name=${dll}
                         OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
         if(NOT IS_ABSOLUTE "${found}" OR NOT EXISTS "${found}")
-            message(FATAL_ERROR "The MinGW runtime ${dll} was not found next to ${CMAKE_CXX_COMPILER}")
+            message(FATAL_ERROR "The MinGW runtime ${dll} was not found beside ${CMAKE_CXX_COMPILER}")
         endif()
-        set(stripped "${CMAKE_CURRENT_BINARY_DIR}/runtime/${dll}")
-        add_custom_command(OUTPUT "${stripped}"
-            COMMAND "${CMAKE_COMMAND}" -E make_directory "${CMAKE_CURRENT_BINARY_DIR}/runtime"
-            COMMAND "${CMAKE_STRIP}" --strip-unneeded -o "${stripped}" "${found}"
-            DEPENDS "${found}" VERBATIM)
-        list(APPEND runtime_dlls "${stripped}")
+        list(APPEND shipped "${found}")
     endforeach()
-    add_custom_target(toevane_runtime_dlls ALL DEPENDS ${runtime_dlls})
 endif()
-
-install(FILES ${runtime_dlls}
-              $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-        DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+set(stripped_dlls)
+foreach(dll IN LISTS shipped)
+    get_filename_component(name "${dll}" NAME)
+    set(stripped "${runtime_dir}/${name}")
+    if(CMAKE_STRIP)
+        add_custom_command(OUTPUT "${stripped}"
+            COMMAND "${CMAKE_COMMAND}" -E make_directory "${runtime_dir}"
+            COMMAND "${CMAKE_STRIP}" --strip-unneeded -o "${stripped}" "${dll}"
+            DEPENDS "${dll}" VERBATIM)
+    else()
+        add_custom_command(OUTPUT "${stripped}"
+            COMMAND "${CMAKE_COMMAND}" -E copy "${dll}" "${stripped}" DEPENDS "${dll}" VERBATIM)
+    endif()
+    list(APPEND stripped_dlls "${stripped}")
+endforeach()
+add_custom_target(toevane_shipped_dlls ALL DEPENDS ${stripped_dlls})
+list(FILTER stripped_dlls EXCLUDE REGEX "/qwindows\\.dll$")
+install(FILES ${stripped_dlls} DESTINATION .)
+install(FILES "${runtime_dir}/qwindows.dll" DESTINATION platforms)
 
 set(TOEVANE_WINDOWS_ICON "${CMAKE_CURRENT_SOURCE_DIR}/windows/toevane.ico")
 set(CPACK_GENERATOR NSIS ZIP)

@@ -168,6 +168,10 @@ void FuzzTargetsTest::everyInputKeepsTheTargetsPromise()
     const QDate today(2024, 3, 1);
     const QString storeHome = isolatedHome() + "/stores";
     const bool referral = target == QLatin1String("referral");
+#ifdef Q_OS_WIN
+    if (!referral)
+        QSKIP("the store is the registry on Windows, not a file of any bytes");
+#endif
     const Check check = referral
         ? Check([](QByteArrayView input) { return fuzz::checkReferral(input); })
         : Check([&](QByteArrayView input) {
