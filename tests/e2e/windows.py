@@ -48,6 +48,9 @@ class WineSession(Session):
                     # No Mono or Gecko installer dialogs in a fresh prefix.
                     "WINEDLLOVERRIDES": "mscoree,mshtml=",
                     "USER": os.environ.get("USER", "root")})
+        # Where the settings tool, built beside the tests, finds Qt.
+        if "WINEPATH" in os.environ:
+            env["WINEPATH"] = os.environ["WINEPATH"]
         return env
 
     def _start_services(self):
