@@ -261,10 +261,10 @@ class SessionBase:
         env.update(extra)
         return env
 
-    def _launch(self, binary, env):
+    def _launch(self, binary, env, args=()):
         log = os.path.join(self.root, f"program-{len(self.programs) + 1}.log")
         popen = subprocess.Popen(
-            [binary], env=self._env(**env), cwd=self.home, stdin=subprocess.DEVNULL,
+            [binary, *args], env=self._env(**env), cwd=self.home, stdin=subprocess.DEVNULL,
             stdout=open(log, "w"), stderr=subprocess.STDOUT, preexec_fn=_die_with_harness)
         program = Program(self, popen, log)
         self.programs.append(program)

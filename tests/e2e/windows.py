@@ -1,16 +1,8 @@
 #!/usr/bin/env python3
-"""The Windows installer under Wine, end to end.
-
+"""The Windows installer under Wine, end to end:
     tests/e2e/windows.py INSTALLER SETTINGS_TOOL_EXE
-
-Installs the installer silently into a fresh Wine prefix on a private Xvfb
-display with openbox, starts the installed program from its Start-menu
-folder, walks one reading, checks the stored reminder date in the user's
-registry, a second copy's refusal, the exit screen kept on top and the
-referral request reaching the browser (Wine hands it to the xdg-open stub),
-then uninstalls and checks that nothing is left. Skips (exit 77) where Wine
-is missing.
-"""
+Installs silently into a fresh Wine prefix on a private X display, uses the
+installed program as a person would, uninstalls. Skips (77) without Wine."""
 
 import os
 import re
@@ -77,14 +69,8 @@ class WineSession(Session):
         result = self.wine(["wine", "reg", "query", key, "/s"], check_status=False)
         return result.stdout if result.returncode == 0 else None
 
-    def start_windows_program(self, exe, *args):
-        log = os.path.join(self.root, f"program-{len(self.programs) + 1}.log")
-        popen = subprocess.Popen(["wine", exe, *args], env=self._env(), cwd=self.home,
-                                 stdin=subprocess.DEVNULL, stdout=open(log, "w"),
-                                 stderr=subprocess.STDOUT, preexec_fn=harness._die_with_harness)
-        program = harness.Program(self, popen, log)
-        self.programs.append(program)
-        return program
+    def start_windows_program(self, exe):
+        return self._launch("wine", {}, [exe])
 
 
 def installed_reading(s, installer, settings_tool):
@@ -137,23 +123,18 @@ def installed_reading(s, installer, settings_tool):
 
 
 def main(argv):
-    if len(argv) != 3:
-        print(__doc__)
-        return 2
     missing = [tool for tool in ("wine", "wineboot", "wineserver", "Xvfb", "openbox", "xdotool",
                                  "xprop", "wmctrl") if not shutil.which(tool)]
-    if missing:
-        print(f"SKIP: {', '.join(missing)} not installed")
-        return SKIP
+    if len(argv) != 3 or missing:
+        print(__doc__ if len(argv) != 3 else f"SKIP: {', '.join(missing)} not installed")
+        return 2 if len(argv) != 3 else SKIP
     installer, settings_tool = (os.path.abspath(path) for path in argv[1:])
 
-    def case_installed_reading(s):
-        installed_reading(s, installer, settings_tool)
-    case_installed_reading.session_options = {"kind": WineSession}
-
     class Cases:
-        pass
-    Cases.case_installed_reading = staticmethod(case_installed_reading)
+        @staticmethod
+        @harness.session(kind=WineSession)
+        def case_installed_reading(s):
+            installed_reading(s, installer, settings_tool)
     return harness.run_case(Cases, [argv[0], "installed_reading"])
 
 
