@@ -17,6 +17,9 @@ from harness import BOX, Session, check, wait_until
 SKIP = 77
 INSTALL_DIR = "users/{user}/AppData/Local/Programs/Toevane Free"
 SHORTCUT = "users/{user}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Toevane Free.lnk"
+# The program, exactly the DLLs it loads, and the uninstaller.
+SHIPPED = ["Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll", "ToevaneFree.exe", "Uninstall.exe",
+           "libgcc_s_seh-1.dll", "libstdc++-6.dll", "libwinpthread-1.dll", "platforms", "qwindows.dll"]
 SETTINGS_KEY = r"HKCU\Software\ToevaneFree\ToevaneFree\Settings"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ToevaneFree"
 # Middles of the exit screen's refer-a-friend fields in its client area
@@ -78,6 +81,8 @@ def installed_reading(s, installer, settings_tool):
     exe = os.path.join(s.path(INSTALL_DIR), "ToevaneFree.exe")
     check(os.path.isfile(exe), f"the installer put no ToevaneFree.exe in {s.path(INSTALL_DIR)}")
     check(os.path.isfile(s.path(SHORTCUT)), "the installer made no Start-menu shortcut")
+    shipped = sorted(os.listdir(s.path(INSTALL_DIR))) + os.listdir(s.path(INSTALL_DIR + "/platforms"))
+    check(shipped == SHIPPED, f"installed: {shipped}, expected the program and its DLLs: {SHIPPED}")
     check(s.registry(UNINSTALL_KEY) is not None, "no uninstaller registered in Apps & features")
 
     # First start: no question, today is stored in the user's registry.
