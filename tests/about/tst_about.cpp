@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -28,45 +27,6 @@ using namespace toevane;
 
 namespace {
 
-// What happened while an About window was open.
-struct Session
-{
-    bool reached = false; // the About window came up, modal and active
-    bool timedOut = false; // and had to be closed by force
-};
-
-// Calls open(), which must show an About window modal and return once it
-// is closed; as soon as that window is up and active, runs whileOpen on it.
-// An About window still open after 5 s is rejected, so no test hangs.
-Session withAboutOpen(const std::function<void()> &open,
-                      const std::function<void(frmAbout *)> &whileOpen)
-{
-    Session session;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (session.reached)
-            return;
-        auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
-        if (!about || !about->isVisible() || QApplication::activeWindow() != about)
-            return;
-        session.reached = true;
-        poll.stop();
-        whileOpen(about);
-    });
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, [&] {
-        if (auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget())) {
-            session.timedOut = true;
-            about->reject();
-        }
-    });
-    poll.start(10);
-    deadline.start(5000);
-    open();
-    return session;
-}
-
 int aboutWindowsInExistence()
 {
     int count = 0;
@@ -74,6 +34,37 @@ int aboutWindowsInExistence()
     for (QWidget *widget : windows)
         count += qobject_cast<frmAbout *>(widget) ? 1 : 0;
     return count;
+}
+
+// Calls open(), which must show an About window modal and return once it
+// is closed; as soon as that window is up and active, runs whileOpen on it.
+// True when the window came up and was closed by whileOpen and deleted; one
+// still open after 5 s is rejected (false), so no test hangs.
+bool withAboutOpen(const std::function<void()> &open,
+                   const std::function<void(frmAbout *)> &whileOpen)
+{
+    bool reached = false, timedOut = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
+        if (!about || !about->isVisible() || QApplication::activeWindow() != about)
+            return;
+        reached = true;
+        poll.stop();
+        whileOpen(about);
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&] {
+        if (auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget())) {
+            timedOut = true;
+            about->reject();
+        }
+    });
+    poll.start(10);
+    deadline.start(5000);
+    open();
+    return reached && !timedOut && aboutWindowsInExistence() == 0;
 }
 
 } // namespace
@@ -288,21 +279,18 @@ void AboutTest::theHelpItemOpensAboutModalAndOwnerlessFromEitherWindow()
 
     // Blocking the main window is Qt's part once the window is application-modal.
     bool modal = false, ownerless = false;
-    const Session session = withAboutOpen(
+    QVERIFY(withAboutOpen(
         [&] { QVERIFY(chooseMenuItem(window, QStringLiteral("mnuAbout"))); },
         [&](frmAbout *about) {
             modal = about->isModal() && about->windowModality() == Qt::ApplicationModal;
             ownerless = about->parentWidget() == nullptr;
             QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")),
                               Qt::LeftButton);
-        });
-    QVERIFY(session.reached);
-    QVERIFY(!session.timedOut);
+        }));
     QVERIFY(modal);
     QVERIFY(ownerless);
 
     // Closed: the main window is as it was and answers again.
-    QCOMPARE(aboutWindowsInExistence(), 0);
     QVERIFY(window->isVisible());
     QCOMPARE(window->geometry(), geometry);
     clickThroughWindow(banner);
@@ -320,9 +308,8 @@ void AboutTest::aboutClosesAndIsGone_data()
 void AboutTest::aboutClosesAndIsGone()
 {
     QFETCH(QString, how);
-    QPointer<frmAbout> seen;
-    const Session session = withAboutOpen(&frmAbout::showModal, [&](frmAbout *about) {
-        seen = about;
+    // Closed and unloaded, not hidden.
+    QVERIFY(withAboutOpen(&frmAbout::showModal, [&](frmAbout *about) {
         QWindow *window = about->windowHandle();
         if (how == QStringLiteral("OK clicked"))
             QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")),
@@ -333,12 +320,7 @@ void AboutTest::aboutClosesAndIsGone()
             QTest::keyClick(window, Qt::Key_Escape);
         else
             window->close(); // as the window manager asks
-    });
-    QVERIFY(session.reached);
-    QVERIFY2(!session.timedOut, "the About window did not close");
-    // Unloaded, not hidden.
-    QVERIFY(seen.isNull());
-    QCOMPARE(aboutWindowsInExistence(), 0);
+    }));
 }
 
 void AboutTest::linksOpenTheirPagesAndLeaveAboutOpen_data()
@@ -356,7 +338,7 @@ void AboutTest::linksOpenTheirPagesAndLeaveAboutOpen()
     UrlRecorder urls;
     QStringList opened;
     bool stillOpen = false;
-    const Session session = withAboutOpen(&frmAbout::showModal, [&](frmAbout *about) {
+    QVERIFY(withAboutOpen(&frmAbout::showModal, [&](frmAbout *about) {
         QWidget *label = about->findChild<QWidget *>(link);
         clickThroughWindow(label);
         clickThroughWindow(label); // each click opens the page again
@@ -365,9 +347,7 @@ void AboutTest::linksOpenTheirPagesAndLeaveAboutOpen()
         opened = urls.addresses();
         stillOpen = about->isVisible() && QApplication::activeModalWidget() == about;
         QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    });
-    QVERIFY(session.reached);
-    QVERIFY(!session.timedOut);
+    }));
     QCOMPARE(opened, QStringList({ address, address }));
     QVERIFY(stillOpen);
 }
@@ -377,7 +357,7 @@ void AboutTest::eachOpeningIsAFreshCentredWindowWithFocusOnOk()
     for (int opening = 0; opening < 2; ++opening) {
         QPoint centre, expectedCentre;
         bool focusOnOk = false;
-        const Session session = withAboutOpen(&frmAbout::showModal, [&](frmAbout *about) {
+        QVERIFY(withAboutOpen(&frmAbout::showModal, [&](frmAbout *about) {
             centre = about->frameGeometry().center();
             expectedCentre = about->screen()->availableGeometry().center();
             focusOnOk = QApplication::focusWidget() ==
@@ -387,16 +367,13 @@ void AboutTest::eachOpeningIsAFreshCentredWindowWithFocusOnOk()
             about->move(about->pos() + QPoint(60, 40));
             about->findChild<QWidget *>(QStringLiteral("Label1"))->setFocus(Qt::OtherFocusReason);
             QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
-        });
-        QVERIFY(session.reached);
-        QVERIFY(!session.timedOut);
+        }));
         QVERIFY2((centre - expectedCentre).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("opening %1 centred at %2,%3")
                                 .arg(opening)
                                 .arg(centre.x())
                                 .arg(centre.y())));
         QVERIFY(focusOnOk);
-        QCOMPARE(aboutWindowsInExistence(), 0);
     }
 }
 
