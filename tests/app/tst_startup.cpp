@@ -3,7 +3,6 @@
 
 #include "app/shell.h"
 #include "app/singleinstance.h"
-#include "links/linklabel.h"
 #include "questionnaire/frmmain.h"
 #include "support/isolation.h"
 #include "support/recorders.h"
@@ -12,17 +11,6 @@
 #include <QTest>
 
 using namespace toevane;
-
-namespace {
-
-QString frontPromoLabel(frmMain &window)
-{
-    LinkLabel *cobrand = window.coBrandLabel();
-    QWidget *front = cobrand->parentWidget()->childAt(cobrand->geometry().center());
-    return front ? front->objectName() : QString();
-}
-
-} // namespace
 
 class StartupTest : public QObject
 {

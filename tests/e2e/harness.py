@@ -92,42 +92,34 @@ def _stop(process, grace=5.0):
             process.wait()
 
 
-def processes_running(marker):
-    """Pids of live processes whose command line contains marker."""
-    found = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open(f"/proc/{entry}/cmdline", "rb") as f:
-                cmdline = f.read()
-            with open(f"/proc/{entry}/stat", "rb") as f:
-                state = f.read().rsplit(b")", 1)[1].split()[0]
-        except OSError:
-            continue
-        if marker.encode() in cmdline and state != b"Z":
-            found.append(int(entry))
-    return found
-
-
-def processes_in_session(runtime, exclude=()):
-    """Live processes (zombies left out) started with this XDG_RUNTIME_DIR,
-    but for this harness and the given pids."""
-    marker = f"XDG_RUNTIME_DIR={runtime}".encode()
+def _live_pids(source, marker, exclude=()):
+    """Pids of live processes (zombies left out) but this one and those
+    excluded whose /proc/<pid>/<source> holds marker."""
     found = []
     for entry in os.listdir("/proc"):
         if not entry.isdigit() or int(entry) in exclude or int(entry) == os.getpid():
             continue
         try:
-            with open(f"/proc/{entry}/environ", "rb") as f:
-                environ = f.read().split(b"\0")
+            with open(f"/proc/{entry}/{source}", "rb") as f:
+                text = f.read()
             with open(f"/proc/{entry}/stat", "rb") as f:
                 state = f.read().rsplit(b")", 1)[1].split()[0]
         except OSError:
             continue
-        if marker in environ and state != b"Z":
+        if marker in (text.split(b"\0") if source == "environ" else text) and state != b"Z":
             found.append(int(entry))
     return found
+
+
+def processes_running(marker):
+    """Pids of live processes whose command line contains marker."""
+    return _live_pids("cmdline", marker.encode())
+
+
+def processes_in_session(runtime, exclude=()):
+    """Live processes started with this XDG_RUNTIME_DIR, but for this harness
+    and the given pids."""
+    return _live_pids("environ", f"XDG_RUNTIME_DIR={runtime}".encode(), exclude)
 
 
 class Program:

@@ -2,7 +2,6 @@
 // Back to a new questionnaire and its keys.
 
 #include "exit_screen/frmnagscreen2.h"
-#include "links/linklabel.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/frmmain.h"
 #include "questionnaire/reading.h"
@@ -28,14 +27,6 @@ QString labelText(QWidget *window, const QString &name)
 {
     auto *label = window->findChild<QLabel *>(name);
     return label ? label->text() : QStringLiteral("<no label %1>").arg(name);
-}
-
-// The label a click in the promotional box would reach.
-QString frontPromoLabel(frmMain &window)
-{
-    LinkLabel *cobrand = window.coBrandLabel();
-    QWidget *front = cobrand->parentWidget()->childAt(cobrand->geometry().center());
-    return front ? front->objectName() : QString();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/windows.h"
 
+#include "links/linklabel.h"
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
 #include "support/isolation.h"
@@ -38,6 +39,13 @@ bool clickButton(QWidget *window, const QString &objectName)
         return false;
     button->click();
     return true;
+}
+
+QString frontPromoLabel(toevane::frmMain &window)
+{
+    toevane::LinkLabel *cobrand = window.coBrandLabel();
+    QWidget *front = cobrand->parentWidget()->childAt(cobrand->geometry().center());
+    return front ? front->objectName() : QString();
 }
 
 void endProgramAndClearWindows(toevane::Shell &shell)

@@ -42,6 +42,10 @@ bool clickButton(QWidget *window, const QString &objectName);
 toevane::frmDisplay *answerAndFinish(toevane::frmMain &questionnaire,
                                      const std::array<int, 8> &answers);
 
+// The objectName of the promotional label a click in the window's
+// promotional box would reach.
+QString frontPromoLabel(toevane::frmMain &window);
+
 // Runs the shell's EndProgram (its process end must be a recorder's), then
 // deletes every window that is left, so that the next test starts with none.
 void endProgramAndClearWindows(toevane::Shell &shell);
