@@ -13,8 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-#include <utility>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -24,16 +23,6 @@
 using namespace toevane;
 
 namespace {
-
-// On Unix the store is a file; on Windows it is the user's registry branch,
-// where the checks of what only a file can meet are skipped.
-#ifdef Q_OS_WIN
-constexpr bool kStoreIsAFile = false;
-#define FILE_STORE_ONLY() QSKIP("the store is the registry on Windows")
-#else
-constexpr bool kStoreIsAFile = true;
-#define FILE_STORE_ONLY()
-#endif
 
 // Not QString::fromUcs4(), which takes a leading U+FEFF for a byte order mark.
 QString fromScalar(char32_t c)
@@ -58,8 +47,8 @@ class tst_SettingsStore : public QObject
 
 private Q_SLOTS:
     void initTestCase() { isolateTestSettings(); }
-    void init();
-    void cleanup();
+    void init() { QVERIFY(m_store.emplace().isValid()); }
+    void cleanup() { m_store.reset(); }
 
     void storeFileFollowsXdgConfigHomeInAFolderOfItsOwn_data();
     void storeFileFollowsXdgConfigHomeInAFolderOfItsOwn();
@@ -76,25 +65,8 @@ private Q_SLOTS:
     void writeRepairsAGarbledFile();
 
 private:
-    bool m_immutable = false;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<FreshStore> m_store;
 };
-
-void tst_SettingsStore::init()
-{
-    // A new file each time: QSettings keeps what it has read of a file.
-    m_dir = std::make_unique<QTemporaryDir>(isolatedHome() + "/store-XXXXXX");
-    QVERIFY(m_dir->isValid());
-    moveSettingsStore(m_dir->path());
-}
-
-void tst_SettingsStore::cleanup()
-{
-    // Leave nothing behind that QTemporaryDir could not remove.
-    if (std::exchange(m_immutable, false))
-        QProcess::execute("chattr", { "-i", settings::fileName() });
-    m_dir.reset();
-}
 
 void tst_SettingsStore::storeFileFollowsXdgConfigHomeInAFolderOfItsOwn_data()
 {
@@ -118,12 +90,12 @@ void tst_SettingsStore::storeFileFollowsXdgConfigHomeInAFolderOfItsOwn()
     }
     // Where the program keeps it, outside Qt's test mode.
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", configHome.replace("HOME", QFile::encodeName(m_dir->path())));
+    qputenv("XDG_CONFIG_HOME", configHome.replace("HOME", QFile::encodeName(m_store->path())));
     QStandardPaths::setTestModeEnabled(false);
     const QString programs = settings::fileName();
     QStandardPaths::setTestModeEnabled(true);
     qputenv("XDG_CONFIG_HOME", saved);
-    QCOMPARE(programs, m_dir->path() + '/' + folder + "/ToevaneFree/ToevaneFree.conf");
+    QCOMPARE(programs, m_store->path() + '/' + folder + "/ToevaneFree/ToevaneFree.conf");
 }
 
 void tst_SettingsStore::everyScalarValueIsReplacedByAnotherAndComesBack()
@@ -261,7 +233,7 @@ void tst_SettingsStore::writeLeavesAloneWhatStandsBesideTheFileButItsOwnLeftover
         QCOMPARE(::mkfifo(QFile::encodeName(beside).constData(), 0600), 0);
 #endif
     else if (kind == "link")
-        QVERIFY(QFile::link(m_dir->path() + "/nowhere", beside));
+        QVERIFY(QFile::link(m_store->path() + "/nowhere", beside));
     else
         QVERIFY(writeFileBytes(beside, {}));
 
@@ -314,7 +286,8 @@ void tst_SettingsStore::writeFailsWhenTheFileCannotBeWritten()
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         else if (QProcess::execute("chattr", { "+i", path }) != 0)
             QSKIP("chattr +i is not available here");
-        m_immutable = obstacle == "immutable";
+        else
+            m_store->immutable = path;
     }
     const QByteArray before = fileBytes(path);
 

@@ -16,11 +16,11 @@
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 #include <functional>
-#include <memory>
 #include <utility>
 
 using namespace toevane;
@@ -39,7 +39,6 @@ QString storedDate()
 // What the store holds: on Unix the file's bytes; on Windows, where the
 // store is the registry and nothing else can stand in its place, its values.
 #ifdef Q_OS_WIN
-#define FILE_STORE_ONLY() QSKIP("the store is the registry on Windows")
 QByteArray storeBytes()
 {
     const QSettings store(settings::fileName(), QSettings::NativeFormat);
@@ -49,7 +48,6 @@ QByteArray storeBytes()
     return values;
 }
 #else
-#define FILE_STORE_ONLY()
 QByteArray storeBytes()
 {
     return fileBytes(settings::fileName());
@@ -84,8 +82,8 @@ class tst_UpdateReminder : public QObject
 
 private Q_SLOTS:
     void initTestCase() { isolateTestSettings(); }
-    void init();
-    void cleanup();
+    void init() { QVERIFY(m_store.emplace().isValid()); }
+    void cleanup() { m_store.reset(); }
 
     void asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndRemembersToday_data();
     void asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndRemembersToday();
@@ -95,24 +93,8 @@ private Q_SLOTS:
     void startUpOpensTheQuestionnaireEvenWhenTheDateCannotBeWritten();
 
 private:
-    bool m_immutable = false;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<FreshStore> m_store;
 };
-
-void tst_UpdateReminder::init()
-{
-    // A new file each time: QSettings keeps what it has read of a file.
-    m_dir = std::make_unique<QTemporaryDir>(isolatedHome() + "/store-XXXXXX");
-    QVERIFY(m_dir->isValid());
-    moveSettingsStore(m_dir->path());
-}
-
-void tst_UpdateReminder::cleanup()
-{
-    if (std::exchange(m_immutable, false))
-        QProcess::execute("chattr", { "-i", settings::fileName() });
-    m_dir.reset();
-}
 
 void tst_UpdateReminder::asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndRemembersToday_data()
 {
@@ -202,7 +184,7 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage()
             blockStoreWhileAsking(answerer);
         if (obstacle == "immutable" && QProcess::execute("chattr", { "+i", path }) != 0)
             QSKIP("chattr +i is not available here");
-        m_immutable = obstacle == "immutable";
+        m_store->immutable = obstacle == "immutable" ? path : QString();
     }
     UrlRecorder pages;
 

@@ -3,8 +3,8 @@
 #include "app/settingsstore.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -56,4 +56,16 @@ QString isolatedLockPath()
 QString isolatedSettingsFile()
 {
     return toevane::settings::fileName();
+}
+
+FreshStore::FreshStore()
+    : QTemporaryDir(isolatedHome() + QStringLiteral("/store-XXXXXX"))
+{
+    moveSettingsStore(path());
+}
+
+FreshStore::~FreshStore()
+{
+    if (!immutable.isEmpty())
+        QProcess::execute(QStringLiteral("chattr"), { QStringLiteral("-i"), immutable });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QTemporaryDir>
 
 // Keeps a test program out of the user's home, however it is started (CTest,
 // an IDE, a shell): call it first in initTestCase(). Qt's test mode goes on,
@@ -20,3 +20,23 @@ QString isolatedHome();
 QString isolatedLockPath();
 // The settings file inside that folder (toevane::settings::fileName()).
 QString isolatedSettingsFile();
+
+// An empty settings store of its own, for one test function (QSettings keeps
+// what it has read of a file): made in init(), dropped in cleanup(), where a
+// file named in `immutable` is given back its chattr -i first.
+struct FreshStore : QTemporaryDir
+{
+    FreshStore();
+    ~FreshStore();
+    QString immutable;
+};
+
+// On Unix the store is a file; on Windows the user's registry branch, where
+// the checks of what only a file can meet are skipped.
+#ifdef Q_OS_WIN
+constexpr bool kStoreIsAFile = false;
+#define FILE_STORE_ONLY() QSKIP("the store is the registry on Windows")
+#else
+constexpr bool kStoreIsAFile = true;
+#define FILE_STORE_ONLY()
+#endif
