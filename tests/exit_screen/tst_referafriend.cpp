@@ -66,9 +66,8 @@ private:
 
 QString TestReferAFriend::textOf(const QString &name) const
 {
-    if (auto *message = qobject_cast<MultiLineTextBox *>(control(name)))
-        return message->text();
-    return qobject_cast<QLineEdit *>(control(name))->text();
+    auto *message = qobject_cast<MultiLineTextBox *>(control(name));
+    return message ? message->text() : qobject_cast<QLineEdit *>(control(name))->text();
 }
 
 void TestReferAFriend::setTextOf(const QString &name, const QString &text) const

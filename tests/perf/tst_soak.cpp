@@ -40,16 +40,6 @@ enum HookSlot { HookDataSize = 1, HookQtVersion = 2, HookAddObject = 3, HookRemo
 
 std::atomic<qint64> g_liveObjects { 0 };
 
-void objectAdded(QObject *)
-{
-    g_liveObjects.fetch_add(1, std::memory_order_relaxed);
-}
-
-void objectRemoved(QObject *)
-{
-    g_liveObjects.fetch_sub(1, std::memory_order_relaxed);
-}
-
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kUnderAddressSanitizer = true;
 #elif defined(__has_feature)
@@ -195,8 +185,8 @@ void SoakTest::initTestCase()
     // The program's own style, with Qt's pixmap cache as it is: the style
     // keeps rendered faces there, and they must not pile up window by window.
     QApplication::setStyle(new Style);
-    qtHookData[HookAddObject] = reinterpret_cast<quintptr>(&objectAdded);
-    qtHookData[HookRemoveObject] = reinterpret_cast<quintptr>(&objectRemoved);
+    qtHookData[HookAddObject] = reinterpret_cast<quintptr>(+[](QObject *) { ++g_liveObjects; });
+    qtHookData[HookRemoveObject] = reinterpret_cast<quintptr>(+[](QObject *) { --g_liveObjects; });
 }
 
 void SoakTest::cleanupTestCase()
