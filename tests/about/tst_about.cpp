@@ -39,7 +39,8 @@ int aboutWindowsInExistence()
 // Calls open(), which must show an About window modal and return once it
 // is closed; as soon as that window is up and active, runs whileOpen on it.
 // True when the window came up and was closed by whileOpen and deleted; one
-// still open after 5 s is rejected (false), so no test hangs.
+// still open after 5 s is rejected (false), so no test hangs. What went
+// wrong is logged.
 bool withAboutOpen(const std::function<void()> &open,
                    const std::function<void(frmAbout *)> &whileOpen)
 {
@@ -64,7 +65,13 @@ bool withAboutOpen(const std::function<void()> &open,
     poll.start(10);
     deadline.start(5000);
     open();
-    return reached && !timedOut && aboutWindowsInExistence() == 0;
+    const char *problem = !reached  ? "did not come up"
+        : timedOut                  ? "did not close"
+        : aboutWindowsInExistence() ? "closed but was not deleted"
+                                    : nullptr;
+    if (problem)
+        qWarning("The About window %s", problem);
+    return !problem;
 }
 
 } // namespace
