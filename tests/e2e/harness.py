@@ -58,6 +58,15 @@ def check(condition, message):
         raise Failure(message)
 
 
+def read_text(path):
+    """The file's text, or "" when it cannot be read."""
+    try:
+        with open(path, errors="replace") as f:
+            return f.read()
+    except OSError:
+        return ""
+
+
 def wait_until(condition, what, timeout=WAIT, interval=0.05):
     """Polls condition() until it returns a true value and returns that value."""
     deadline = time.monotonic() + timeout
@@ -143,11 +152,7 @@ class Program:
         check(code == 0, f"the program ended with exit status {code}, expected 0")
 
     def output(self):
-        try:
-            with open(self.log_path, errors="replace") as f:
-                return f.read()
-        except OSError:
-            return ""
+        return read_text(self.log_path)
 
 
 # --- the session --------------------------------------------------------------
@@ -262,19 +267,13 @@ class SessionBase:
         self.programs.append(program)
         return program
 
-    @staticmethod
-    def _lines(path):
-        try:
-            with open(path) as f:
-                return f.read().splitlines()
-        except FileNotFoundError:
-            return []
-
     def addresses(self):
-        return self._lines(self.url_log)
+        return read_text(self.url_log).splitlines()
 
 
 class Session(SessionBase):
+    TOOLS = ("Xvfb", "openbox", "xdotool", "wmctrl", "xwininfo", "xprop", "xrdb", "import")
+
     def __init__(self, name, binary=None, dpi=96, screen=(1024, 768)):
         super().__init__(name, binary, STUB_XDG_OPEN)
         self.dpi = dpi
@@ -583,6 +582,10 @@ def run_case(cases, argv):
     case = getattr(cases, "case_" + name)
     options = dict(getattr(case, "session_options", {}))
     kind = options.pop("kind", Session)
+    missing = [tool for tool in kind.TOOLS if not shutil.which(tool)]
+    if missing:
+        print(f"SKIP {name}: {', '.join(missing)} not installed")
+        return 77  # CTest's skip status for these cases
     try:
         with kind(name, **options) as session:
             case(session)

@@ -45,6 +45,8 @@ class Accessible(dict):
 
 
 class WaylandSession(harness.SessionBase):
+    TOOLS = ("weston", "dbus-daemon")
+
     def __init__(self, name, binary=None, xwayland=False):
         super().__init__(name, binary, STUB_XDG_OPEN)
         self.atspi = os.environ["TOEVANE_ATSPI_TOOL"]
@@ -93,11 +95,7 @@ class WaylandSession(harness.SessionBase):
         wait_until(lambda: os.path.exists(path), "the session bus to open")
 
     def _weston_says(self):
-        try:
-            with open(self.weston_log, errors="replace") as f:
-                return f.read()
-        except OSError:
-            return ""
+        return harness.read_text(self.weston_log)
 
     def close(self):
         self._end_programs()
@@ -197,4 +195,4 @@ class WaylandSession(harness.SessionBase):
     # -- what the program left behind
 
     def opener_environment(self):
-        return self._lines(self.env_log)
+        return harness.read_text(self.env_log).splitlines()
