@@ -3,33 +3,10 @@
 #include "links/addresses.h"
 
 #include <QDesktopServices>
+#include <QScopeGuard>
 #include <QUrl>
 
 namespace toevane::modHelp {
-
-namespace {
-
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &)
-{
-}
-
-// Keeps Qt's own messages off standard error while it is in scope.
-class Hush
-{
-public:
-    Hush()
-        : m_previous(qInstallMessageHandler(&dropMessage))
-    {
-    }
-    ~Hush() { qInstallMessageHandler(m_previous); }
-    Hush(const Hush &) = delete;
-    Hush &operator=(const Hush &) = delete;
-
-private:
-    QtMessageHandler m_previous;
-};
-
-} // namespace
 
 void OpenLink(const QString &address)
 {
@@ -37,7 +14,9 @@ void OpenLink(const QString &address)
     // Where no browser can be started, Qt would write the whole address, a
     // referral's names and addresses included, to standard error (and so to
     // the session's journal): a failure stays silent.
-    const Hush hush;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
