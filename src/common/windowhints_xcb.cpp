@@ -26,6 +26,13 @@ struct FreeReply
 };
 template<typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
+// The X server's connection, or null on another platform.
+xcb_connection_t *x11Connection()
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
     const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
@@ -124,10 +131,9 @@ private:
 
 void keepOutOfTaskBar(QWidget *window)
 {
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
         return;
-    xcb_connection_t *connection = x11->connection();
     // The window manager reads the state when the window is mapped; Qt adds
     // its own states (modal, above) to what stands there then.
     const auto id = static_cast<xcb_window_t>(window->winId());
@@ -140,8 +146,7 @@ void keepOutOfTaskBar(QWidget *window)
 
 void keepAboveOtherCopies(QWidget *window)
 {
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = x11Connection();
     if (!connection)
         return;
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
