@@ -3,7 +3,6 @@
 
 #include "common/windowhints.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
@@ -31,9 +30,11 @@ QString executableOf(DWORD processId)
     return name;
 }
 
-QString ownExecutable()
+// This program's file name, read once.
+const QString &ownExecutable()
 {
-    return executableOf(GetCurrentProcessId());
+    static const QString name = executableOf(GetCurrentProcessId());
+    return name;
 }
 
 // The windows kept above the other copies, by the hook that watches for
