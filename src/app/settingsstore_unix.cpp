@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -138,25 +137,6 @@ QByteArray iniText(const Entries &entries)
     return text.toUtf8();
 }
 
-// The temporary files that a save killed half-way leaves beside the file:
-// QSaveFile's (and QSettings') "<name>.XXXXXX", six random ASCII letters.
-// Only regular files of this user's own, and only names that mix upper and
-// lower case, so that a "<name>.backup" of the user's stays.
-void removeLeftovers(const QFileInfo &file)
-{
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(file.fileName()) +
-        QStringLiteral("\\.(?=.*[a-z])(?=.*[A-Z])[A-Za-z]{6}")));
-    const QDir folder = file.absoluteDir();
-    const QStringList names = folder.entryList({ file.fileName() + QStringLiteral(".*") },
-                                               QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names) {
-        const QString path = folder.filePath(name);
-        if (pattern.match(name).hasMatch() && files::isOwnRegularFile(path))
-            QFile::remove(path);
-    }
-}
-
 } // namespace
 
 QString fileName()
@@ -198,7 +178,6 @@ bool write(const QString &section, const QString &key, const QString &value)
     const QFileInfo info(file);
     if (!QDir().mkpath(info.absolutePath()))
         return false;
-    removeLeftovers(info);
 
     // The file is written whole: what could be read of it, and the value. A
     // garbled file comes out clean.
