@@ -17,7 +17,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <optional>
+
+#include <unistd.h>
 
 namespace toevane::settings {
 
@@ -183,9 +186,22 @@ bool write(const QString &section, const QString &key, const QString &value)
     // garbled file comes out clean.
     Entries entries = state == files::PathState::Regular ? readableEntries(file) : Entries();
     addEntry(entries, settingPath(section, key), escapedText(scramble(value)));
+    const QByteArray bytes = iniText(entries);
+
+    // Unbuffered, so that a failed or short write (a full disk) shows here:
+    // the flush inside commit() fails silently and the empty temporary file
+    // would replace the old one. What fsync() reports is checked for the same
+    // reason; commit() ignores it.
     const QDateTime before = info.lastModified();
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(iniText(entries)) < 0 || !out.commit())
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (out.write(bytes) != bytes.size() || out.error() != QFileDevice::NoError ||
+        (::fsync(out.handle()) != 0 && (errno == EIO || errno == ENOSPC || errno == EDQUOT))) {
+        out.cancelWriting(); // the temporary file goes with `out`
+        return false;
+    }
+    if (!out.commit())
         return false;
     // QSettings keeps what it has read of a file while the file's size and
     // time, to the millisecond, stay the same: the new file must not pass

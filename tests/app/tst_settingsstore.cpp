@@ -16,8 +16,11 @@
 #include <optional>
 
 #ifdef Q_OS_UNIX
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 using namespace toevane;
@@ -55,6 +58,8 @@ private Q_SLOTS:
     void everyScalarValueIsReplacedByAnotherAndComesBack();
     void valuesComeBackThroughTheFile_data();
     void valuesComeBackThroughTheFile();
+    void saveChangesOnlyItsOwnLine_data();
+    void saveChangesOnlyItsOwnLine();
     void fileKeepsItsFormat_data();
     void fileKeepsItsFormat();
     void writeLeavesAloneWhatStandsBesideTheFile_data();
@@ -159,6 +164,59 @@ void tst_SettingsStore::valuesComeBackThroughTheFile()
     moveSettingsStore(other.path());
     QVERIFY(writeFileBytes(settings::fileName(), bytes));
     QCOMPARE(settings::read("Settings", key), value);
+}
+
+void tst_SettingsStore::saveChangesOnlyItsOwnLine_data()
+{
+    // The date 2024-03-10 as every version writes it, and 2024-03-09.
+    const QByteArray line = "2p0LYXBu=1T1Z^TI^kT", older = "2p0LYXBu=1T1Z^TI^Tw";
+    const QByteArray clean = "[Settings]\n" + line + '\n',
+                     olderFile = "[Settings]\n" + older + '\n';
+    QTest::addColumn<QByteArray>("before"); // null: no file
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("sizeLimit"); // for the save's writes; 0: none
+    const auto row = [](const char *name, const QByteArray &before, const QByteArray &after) {
+        QTest::newRow(name) << before << after << 0;
+    };
+    row("no file", QByteArray(), clean);
+#ifdef Q_OS_LINUX
+    // Each write of the save runs into the limit (EFBIG) after a few bytes.
+    QTest::newRow("failed write: the file stays") << olderFile +
+            "x=1\n" << olderFile + "x=1\n" << 8;
+#endif
+}
+
+void tst_SettingsStore::saveChangesOnlyItsOwnLine()
+{
+    FILE_STORE_ONLY();
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(int, sizeLimit);
+    const QString path = settings::fileName();
+    if (!before.isNull())
+        QVERIFY(writeFileBytes(path, before));
+    // The older date reads back exactly where the save keeps the file: a
+    // file that the store replaces is not handed to QSettings.
+    const bool kept = !before.isNull() && after != "[Settings]\n2p0LYXBu=1T1Z^TI^kT\n";
+    QCOMPARE(settings::read("Settings", "Duration"),
+             QString(kept && before.contains("^TI^Tw") ? "2024-03-09" : ""));
+#ifdef Q_OS_LINUX
+    rlimit unlimited {};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limited { rlim_t(sizeLimit), unlimited.rlim_max };
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    if (sizeLimit)
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+#endif
+    const bool written = settings::write("Settings", "Duration", "2024-03-10");
+#ifdef Q_OS_LINUX
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, previous);
+#endif
+    QCOMPARE(fileBytes(path), after);
+    QCOMPARE(written, sizeLimit == 0);
+    QCOMPARE(settings::read("Settings", "Duration"),
+             QString(written ? "2024-03-10" : "2024-03-09"));
 }
 
 void tst_SettingsStore::fileKeepsItsFormat_data()
