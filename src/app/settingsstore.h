@@ -18,7 +18,10 @@
 //
 // There only a regular file (or a link to one) is read or written: when anything
 // else stands at the path (a FIFO, a device, a folder, a dangling link) the
-// store reads as empty and refuses to write, and leaves it alone.
+// store reads as empty and refuses to write, and leaves it alone. A write
+// changes only the line of its key and keeps every other byte of the file;
+// a file that is not text or larger than 1 MiB reads as empty, and a write
+// replaces it by one that holds only the written value.
 //
 // Key names and values stand in the file only in scrambled form (see
 // scramble()); the section name stands as it is.
@@ -50,7 +53,8 @@ QString fileName();
 QString read(const QString &section, const QString &key);
 
 // Creates or replaces section/key with the scrambled value and writes the
-// file at once. False when the file could not be written.
+// file at once. False when the file could not be written; it then stays as
+// it was. The section is a plain name (ASCII letters and digits).
 bool write(const QString &section, const QString &key, const QString &value);
 
 } // namespace toevane::settings
