@@ -9,8 +9,10 @@ namespace toevane {
 // Per-user guard that lets one copy of the program run at a time, held for
 // the whole run. How it is held is the platform's: on Unix a lock file
 // (singleinstance_unix.cpp; a lock left behind by a copy that crashed is
-// taken over), on Windows a named mutex of this user's session, named after
-// the user and the lock path, which dies with its process
+// taken over, and where anything but this user's own files stands at the
+// lock's path or beside it, that place is not used), on Windows a named
+// mutex of this user's session, named after the user and the lock path,
+// which dies with its process
 // (singleinstance_win.cpp; no file is made there and there is no fallback).
 class SingleInstanceGuard
 {
