@@ -43,7 +43,9 @@ public:
     static QString defaultLockPath();
     // ToevaneFree.lock in a folder of this user's own in the temporary
     // folder, <temp>/ToevaneFree-<uid>, which the guard makes with access for
-    // this user only, and uses only while it stays so.
+    // this user only, and uses only while it stays so. <temp> is TMPDIR where
+    // that names, by an absolute path, a folder this user may make files in,
+    // else /tmp: the same for every working folder.
     static QString fallbackLockPath();
 
 private:

@@ -6,10 +6,12 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QThread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace toevane {
@@ -114,6 +116,19 @@ Outcome lockAt(const QString &path, QLockFile &lock)
     }
 }
 
+// The temporary folder: TMPDIR where it names, by an absolute path, a folder
+// this user may make files in, else /tmp. A relative TMPDIR would give each
+// working folder a lock of its own.
+QString tempFolder()
+{
+    const QString tmp = qEnvironmentVariable("TMPDIR");
+    struct stat status;
+    if (!QDir::isAbsolutePath(tmp) || ::stat(QFile::encodeName(tmp).constData(), &status) != 0 ||
+        !S_ISDIR(status.st_mode) || ::access(QFile::encodeName(tmp).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("/tmp");
+    return QDir::cleanPath(tmp);
+}
+
 } // namespace
 
 struct SingleInstanceGuard::Lock
@@ -149,7 +164,7 @@ QString SingleInstanceGuard::defaultLockPath()
 
 QString SingleInstanceGuard::fallbackLockPath()
 {
-    return QDir::tempPath() + u'/' + QString::fromLatin1(appinfo::kExecutableName) + u'-' +
+    return tempFolder() + u'/' + QString::fromLatin1(appinfo::kExecutableName) + u'-' +
         QString::number(::getuid()) + u'/' + lockName();
 }
 

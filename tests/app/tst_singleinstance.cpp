@@ -93,6 +93,8 @@ private Q_SLOTS:
     void exactlyOneOfSimultaneousStartsRuns();
     void staleLockIsTakenOverOrAvoided_data();
     void staleLockIsTakenOverOrAvoided();
+    void tempFolderIsTheSameFromAnyFolder_data();
+    void tempFolderIsTheSameFromAnyFolder();
     void lockLivesInAFolderOfTheUsersOwn_data();
     void lockLivesInAFolderOfTheUsersOwn();
     void holdsTheGuardWhenStartedAsACopy();
@@ -210,6 +212,31 @@ void SingleInstanceTest::staleLockIsTakenOverOrAvoided()
     QCOMPARE(next.answer(), QStringLiteral("refused"));
     next.stop();
     first.stop();
+}
+
+void SingleInstanceTest::tempFolderIsTheSameFromAnyFolder_data()
+{
+    QTest::addColumn<QString>("tmpdir");
+    QTest::newRow("relative") << "tmp";
+    QTest::newRow("missing") << isolatedHome() + "/missing";
+    QTest::newRow("a file") << isolatedHome() + "/file";
+}
+
+void SingleInstanceTest::tempFolderIsTheSameFromAnyFolder()
+{
+    LOCK_FILE_ONLY();
+    QFETCH(QString, tmpdir);
+    QVERIFY(QDir().mkpath(isolatedHome() + "/tmp"));
+    QVERIFY(QFile(isolatedHome() + "/file").open(QIODevice::WriteOnly));
+    const QString cwd = QDir::currentPath();
+    const auto restore = qScopeGuard([&] {
+        QDir::setCurrent(cwd);
+        qputenv("TMPDIR", QFile::encodeName(isolatedHome()));
+    });
+    QVERIFY(QDir::setCurrent(isolatedHome()));
+    qputenv("TMPDIR", QFile::encodeName(tmpdir));
+    const QString path = SingleInstanceGuard::fallbackLockPath();
+    QVERIFY2(path.startsWith("/tmp/ToevaneFree-"), qPrintable(path));
 }
 
 void SingleInstanceTest::lockLivesInAFolderOfTheUsersOwn_data()
