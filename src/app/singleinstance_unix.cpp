@@ -40,7 +40,7 @@ enum class Outcome {
 enum class Leftover {
     Absent,
     Held, // a live copy holds its lock (for its whole run, or while removing)
-    Fresh, // no one holds it, but a copy may be writing it at this moment
+    Fresh, // made a moment ago and not held: a copy may be making it
     Stale, // no one holds it: left behind by a copy that died
     Foreign, // anything but a regular file of this user's own
 };
@@ -58,13 +58,20 @@ Leftover leftover(const QString &path)
     // A link to a file, or another user's file, is no copy of this user's.
     if (!files::isOwnRegularFile(path))
         return Leftover::Foreign;
+    // A file written a moment ago may belong to a copy that starts at the
+    // same time; a time in the future (the clock was set back) says nothing
+    // about that. QLockFile creates the file, locks it, then writes its owner
+    // into it: an empty new file is not probed, as the probe takes the lock
+    // for an instant and a copy making the file would then fail to lock it
+    // and run with a lock that no one holds.
+    const QFileInfo info(path);
+    const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    const bool fresh = age >= 0 && age <= kFreshLockMs;
+    if (fresh && info.size() == 0)
+        return Leftover::Fresh;
     if (files::isHeld(path))
         return Leftover::Held;
-    // A file written a moment ago may belong to a copy that starts at the
-    // same time. A time in the future (the clock was set back after a crash)
-    // says nothing about that.
-    const qint64 age = QFileInfo(path).lastModified().msecsTo(QDateTime::currentDateTime());
-    return age >= 0 && age <= kFreshLockMs ? Leftover::Fresh : Leftover::Stale;
+    return fresh ? Leftover::Fresh : Leftover::Stale;
 }
 
 bool removeIfStale(const QString &path, Leftover state)
