@@ -158,8 +158,10 @@ class Program:
 # --- the session --------------------------------------------------------------
 
 STUB_XDG_OPEN = """#!/bin/sh
-# Stands in for the browser: records every address it is given, one a line.
+# Stands in for the browser: records every address it is given, one a line,
+# after saying what xdg-open says where no browser is set up.
 for address in "$@"; do
+    printf "xdg-open: no method available for opening '%s'\\n" "$address" >&2
     printf '%s\\n' "$address" >> '{log}'
 done
 """
@@ -550,6 +552,10 @@ class Session(SessionBase):
             wait_until(settled, what)
         except Failure:
             raise Failure(f"{what}: recorded {self.addresses()}, expected {expected}") from None
+        # The opener's own messages never reach the program's output.
+        for program in self.programs:
+            check(not any(address in program.output() for address in expected),
+                  f"{what}: an address reached the program's output: {program.output()!r}")
 
     def read_settings(self):
         try:
