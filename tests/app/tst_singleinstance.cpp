@@ -178,24 +178,19 @@ void SingleInstanceTest::staleLockIsTakenOverOrAvoided()
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                              QFileDevice::FileModificationTime));
     file.close();
-    const QString beside = m_lockPath + ".rmlock", elsewhere = isolatedHome() + "/target";
-    QVERIFY(QFile(elsewhere).open(QIODevice::WriteOnly));
+    const QString beside = m_lockPath + ".rmlock", target = QCoreApplication::applicationFilePath();
+    if (companion == "foreign" || companion == "fresh")
+        QVERIFY(QFile(beside).open(QIODevice::WriteOnly));
 #ifdef Q_OS_UNIX
     if (companion == "FIFO")
         QCOMPARE(::mkfifo(QFile::encodeName(beside).constData(), 0600), 0);
-    if (companion == "foreign" && geteuid() != 0)
+    if (companion == "foreign" && ::chown(QFile::encodeName(beside).constData(), 65534, 65534))
         QSKIP("only root can make a file of another user's");
-    if (companion == "foreign" || companion == "fresh")
-        QVERIFY(QFile(beside).open(QIODevice::WriteOnly));
-    if (companion == "foreign")
-        QCOMPARE(::chown(QFile::encodeName(beside).constData(), 65534, 65534), 0);
 #endif
     if (companion == "folder")
         QVERIFY(QDir().mkdir(beside));
     if (companion.contains("link"))
-        QVERIFY(
-            QFile::link(companion == "dangling link" ? elsewhere + "-gone" : elsewhere, beside));
-
+        QVERIFY(QFile::link(companion == "dangling link" ? target + ".gone" : target, beside));
     const QString paths = m_lockPath + '\n' + SingleInstanceGuard::fallbackLockPath();
     Child first, next;
     first.start(paths);
@@ -204,10 +199,7 @@ void SingleInstanceTest::staleLockIsTakenOverOrAvoided()
     QVERIFY(held.open(QIODevice::ReadOnly));
     QCOMPARE(held.readLine().trimmed().toLongLong(), first.process->processId());
     // What is not the program's own stays; the guard holds all the same.
-    QCOMPARE(QDir(QFileInfo(beside).path())
-                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden)
-                 .contains(QFileInfo(beside).fileName()),
-             !atLock);
+    QCOMPARE(QFileInfo(beside).exists() || QFileInfo(beside).isSymLink(), !atLock);
     next.start(paths);
     QCOMPARE(next.answer(), QStringLiteral("refused"));
     next.stop();
@@ -217,25 +209,18 @@ void SingleInstanceTest::staleLockIsTakenOverOrAvoided()
 void SingleInstanceTest::tempFolderIsTheSameFromAnyFolder_data()
 {
     QTest::addColumn<QString>("tmpdir");
-    QTest::newRow("relative") << "tmp";
+    QTest::newRow("relative") << "tmp"; // a lock of its own in every working folder
     QTest::newRow("missing") << isolatedHome() + "/missing";
-    QTest::newRow("a file") << isolatedHome() + "/file";
+    QTest::newRow("a file") << QCoreApplication::applicationFilePath();
 }
 
 void SingleInstanceTest::tempFolderIsTheSameFromAnyFolder()
 {
     LOCK_FILE_ONLY();
     QFETCH(QString, tmpdir);
-    QVERIFY(QDir().mkpath(isolatedHome() + "/tmp"));
-    QVERIFY(QFile(isolatedHome() + "/file").open(QIODevice::WriteOnly));
-    const QString cwd = QDir::currentPath();
-    const auto restore = qScopeGuard([&] {
-        QDir::setCurrent(cwd);
-        qputenv("TMPDIR", QFile::encodeName(isolatedHome()));
-    });
-    QVERIFY(QDir::setCurrent(isolatedHome()));
     qputenv("TMPDIR", QFile::encodeName(tmpdir));
     const QString path = SingleInstanceGuard::fallbackLockPath();
+    qputenv("TMPDIR", QFile::encodeName(isolatedHome()));
     QVERIFY2(path.startsWith("/tmp/ToevaneFree-"), qPrintable(path));
 }
 
