@@ -9,8 +9,10 @@ namespace toevane {
 // Per-user guard that lets one copy of the program run at a time, held for
 // the whole run. How it is held is the platform's: on Unix a lock file
 // (singleinstance_unix.cpp; a lock left behind by a copy that crashed is
-// taken over), on Windows a named mutex of this user's session, named after
-// the user and the lock path, which dies with its process
+// taken over, and where anything but this user's own files stands at the
+// lock's path or beside it, that place is not used), on Windows a named
+// mutex of this user's session, named after the user and the lock path,
+// which dies with its process
 // (singleinstance_win.cpp; no file is made there and there is no fallback).
 class SingleInstanceGuard
 {
@@ -41,7 +43,9 @@ public:
     static QString defaultLockPath();
     // ToevaneFree.lock in a folder of this user's own in the temporary
     // folder, <temp>/ToevaneFree-<uid>, which the guard makes with access for
-    // this user only, and uses only while it stays so.
+    // this user only, and uses only while it stays so. <temp> is TMPDIR where
+    // that names, by an absolute path, a folder this user may make files in,
+    // else /tmp: the same for every working folder.
     static QString fallbackLockPath();
 
 private:

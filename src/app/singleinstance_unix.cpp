@@ -6,18 +6,21 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QThread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace toevane {
 
 namespace {
 
-// A lock file younger than this whose owner cannot be read may still be in
-// the middle of being written by a copy that starts at the same moment.
+// A file of the guard's younger than this that no one holds may be one that a
+// copy starting at the same moment has just made (QLockFile creates the file,
+// then locks it).
 constexpr qint64 kFreshLockMs = 1000;
 constexpr int kAcquireBudgetMs = 3000;
 
@@ -32,20 +35,48 @@ enum class Outcome {
     Unusable, // no lock can be had here
 };
 
-// A file that names no owner (empty or garbled): held by a live copy, just
-// being written by one, or left behind.
-enum class OwnerlessLock { Held, Fresh, Stale };
+// What stands at one of the guard's own paths: the lock, or the companion
+// that QLockFile makes beside it while it removes a stale lock.
+enum class Leftover {
+    Absent,
+    Held, // a live copy holds its lock (for its whole run, or while removing)
+    Fresh, // made a moment ago and not held: a copy may be making it
+    Stale, // no one holds it: left behind by a copy that died
+    Foreign, // anything but a regular file of this user's own
+};
 
-OwnerlessLock ownerlessLockState(const QString &path)
+Leftover leftover(const QString &path)
 {
-    // A live owner holds a lock on the file for its whole run.
-    if (files::isHeld(path))
-        return OwnerlessLock::Held;
+    switch (files::pathState(path)) {
+    case files::PathState::Absent:
+        return Leftover::Absent;
+    case files::PathState::Foreign:
+        return Leftover::Foreign;
+    case files::PathState::Regular:
+        break;
+    }
+    // A link to a file, or another user's file, is no copy of this user's.
+    if (!files::isOwnRegularFile(path))
+        return Leftover::Foreign;
     // A file written a moment ago may belong to a copy that starts at the
-    // same time. A time in the future (the clock was set back after a crash)
-    // says nothing about that.
-    const qint64 age = QFileInfo(path).lastModified().msecsTo(QDateTime::currentDateTime());
-    return age >= 0 && age <= kFreshLockMs ? OwnerlessLock::Fresh : OwnerlessLock::Stale;
+    // same time; a time in the future (the clock was set back) says nothing
+    // about that. QLockFile creates the file, locks it, then writes its owner
+    // into it: an empty new file is not probed, as the probe takes the lock
+    // for an instant and a copy making the file would then fail to lock it
+    // and run with a lock that no one holds.
+    const QFileInfo info(path);
+    const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    const bool fresh = age >= 0 && age <= kFreshLockMs;
+    if (fresh && info.size() == 0)
+        return Leftover::Fresh;
+    if (files::isHeld(path))
+        return Leftover::Held;
+    return fresh ? Leftover::Fresh : Leftover::Stale;
+}
+
+bool removeIfStale(const QString &path, Leftover state)
+{
+    return state == Leftover::Stale && files::removeUnheldFile(path);
 }
 
 Outcome lockAt(const QString &path, QLockFile &lock)
@@ -56,38 +87,53 @@ Outcome lockAt(const QString &path, QLockFile &lock)
         return Outcome::Unusable;
     // Held for the whole run: only a dead owner makes the lock stale.
     lock.setStaleLockTime(0);
+    // QLockFile reads a lock it cannot create, and the companion it takes to
+    // remove a stale one, with blocking opens: a FIFO at either path would
+    // hold the start for ever, and a folder or a dangling link could never be
+    // cleared. So it is only asked to create the lock where both paths are
+    // free; what a dead copy left there is removed here, and anything but
+    // this user's own regular files makes the place unusable.
+    const QString companion = path + QStringLiteral(".rmlock");
     const QDeadlineTimer budget(kAcquireBudgetMs);
     for (;;) {
-        // Only a regular file of this user's own can be a lock. QLockFile
-        // reads one that it cannot create with a blocking open, so a FIFO
-        // there would hold the start for ever; a folder or a dangling link
-        // could never be taken over, and another user's file is no copy of
-        // this user's program.
-        const files::PathState state = files::pathState(path);
-        if (state == files::PathState::Foreign ||
-            (state == files::PathState::Regular && !files::isOwnRegularFile(path)))
+        const Leftover own = leftover(path);
+        if (own == Leftover::Foreign)
             return Outcome::Unusable;
-        if (lock.tryLock(0))
-            return Outcome::Held;
-        if (lock.error() != QLockFile::LockFailedError)
-            return Outcome::Unusable; // cannot lock here at all
-        qint64 pid = 0;
-        QString host, app;
-        if (lock.getLockInfo(&pid, &host, &app))
-            return Outcome::Refused; // QLockFile found its owner alive
-        // The file names no owner. With a stale time of 0 QLockFile would
-        // wait on it for ever, so decide here.
-        const OwnerlessLock ownerless = ownerlessLockState(path);
-        if (ownerless == OwnerlessLock::Stale && files::removeUnheldFile(path))
-            continue;
-        if (budget.hasExpired()) {
-            // A live copy holds the file, or it cannot be decided (a stale
-            // file that cannot be removed): the latter must not keep the
-            // program from starting.
-            return ownerless == OwnerlessLock::Held ? Outcome::Refused : Outcome::Unusable;
+        if (own == Leftover::Held)
+            return Outcome::Refused; // a live copy holds it
+        const Leftover beside = leftover(companion);
+        if (beside == Leftover::Foreign)
+            return Outcome::Unusable;
+        const bool removedLock = removeIfStale(path, own);
+        const bool removedCompanion = removeIfStale(companion, beside);
+        const bool removed = removedLock || removedCompanion;
+        if (!removed && own == Leftover::Absent && beside == Leftover::Absent) {
+            if (lock.tryLock(0))
+                return Outcome::Held;
+            if (lock.error() != QLockFile::LockFailedError)
+                return Outcome::Unusable; // cannot lock here at all
         }
-        QThread::msleep(20);
+        // A copy is writing one of the files or holds the companion, or a
+        // stale file cannot be removed: the last must not keep the program
+        // from starting.
+        if (budget.hasExpired())
+            return Outcome::Unusable;
+        if (!removed)
+            QThread::msleep(20);
     }
+}
+
+// The temporary folder: TMPDIR where it names, by an absolute path, a folder
+// this user may make files in, else /tmp. A relative TMPDIR would give each
+// working folder a lock of its own.
+QString tempFolder()
+{
+    const QString tmp = qEnvironmentVariable("TMPDIR");
+    struct stat status;
+    if (!QDir::isAbsolutePath(tmp) || ::stat(QFile::encodeName(tmp).constData(), &status) != 0 ||
+        !S_ISDIR(status.st_mode) || ::access(QFile::encodeName(tmp).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("/tmp");
+    return QDir::cleanPath(tmp);
 }
 
 } // namespace
@@ -125,7 +171,7 @@ QString SingleInstanceGuard::defaultLockPath()
 
 QString SingleInstanceGuard::fallbackLockPath()
 {
-    return QDir::tempPath() + u'/' + QString::fromLatin1(appinfo::kExecutableName) + u'-' +
+    return tempFolder() + u'/' + QString::fromLatin1(appinfo::kExecutableName) + u'-' +
         QString::number(::getuid()) + u'/' + lockName();
 }
 

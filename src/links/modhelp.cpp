@@ -1,6 +1,7 @@
 #include "links/modhelp.h"
 
 #include "links/addresses.h"
+#include "links/quietlaunch.h"
 
 #include <QDesktopServices>
 #include <QScopeGuard>
@@ -17,7 +18,9 @@ void OpenLink(const QString &address)
     const QtMessageHandler previous =
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    // The launcher's own messages stay out of standard error too.
+    links::launchQuietly(
+        [&address] { QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode)); });
 }
 
 void OpenHelpPage()

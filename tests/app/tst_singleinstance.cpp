@@ -17,6 +17,7 @@
 #include <string>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -90,8 +91,10 @@ private Q_SLOTS:
     void copyThatEndedDoesNotBlockTheNextStart_data();
     void copyThatEndedDoesNotBlockTheNextStart();
     void exactlyOneOfSimultaneousStartsRuns();
-    void ownerlessLockFileIsTakenOver_data();
-    void ownerlessLockFileIsTakenOver();
+    void staleLockIsTakenOverOrAvoided_data();
+    void staleLockIsTakenOverOrAvoided();
+    void tempFolderIsTheSameFromAnyFolder_data();
+    void tempFolderIsTheSameFromAnyFolder();
     void lockLivesInAFolderOfTheUsersOwn_data();
     void lockLivesInAFolderOfTheUsersOwn();
     void holdsTheGuardWhenStartedAsACopy();
@@ -110,6 +113,8 @@ void SingleInstanceTest::initTestCase()
 void SingleInstanceTest::init()
 {
     QFile::remove(m_lockPath);
+    QFile::remove(m_lockPath + ".rmlock"); // a file, a FIFO or a link
+    QDir().rmdir(m_lockPath + ".rmlock");
 }
 
 void SingleInstanceTest::copyThatEndedDoesNotBlockTheNextStart_data()
@@ -145,19 +150,27 @@ void SingleInstanceTest::exactlyOneOfSimultaneousStartsRuns()
     QCOMPARE(answers, QStringList(7, QStringLiteral("refused")) << QStringLiteral("won"));
 }
 
-void SingleInstanceTest::ownerlessLockFileIsTakenOver_data()
+void SingleInstanceTest::staleLockIsTakenOverOrAvoided_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("garbage") << QByteArray("\x01\x02not a lock\n");
-    QTest::newRow("dead pid") << QByteArray("999999\nToevaneFree\n") +
-            QSysInfo::machineHostName().toLatin1() + '\n';
+    QTest::addColumn<QString>("companion"); // what stands at <lock>.rmlock
+    QTest::addColumn<bool>("atLock"); // taken over, else the fallback is held
+    const QByteArray deadPid =
+        "999999\nToevaneFree\n" + QSysInfo::machineHostName().toLatin1() + '\n';
+    QTest::newRow("empty") << QByteArray() << "" << true;
+    QTest::newRow("garbage") << QByteArray("\x01\x02not a lock\n") << "" << true;
+    QTest::newRow("dead pid") << deadPid << "" << true;
+    for (const char *odd : { "FIFO", "folder", "dangling link", "link to a file", "foreign" })
+        QTest::addRow("dead pid, companion %s", odd) << deadPid << odd << false;
+    QTest::newRow("dead pid, companion of a killed copy") << deadPid << "fresh" << true;
 }
 
-void SingleInstanceTest::ownerlessLockFileIsTakenOver()
+void SingleInstanceTest::staleLockIsTakenOverOrAvoided()
 {
     LOCK_FILE_ONLY();
     QFETCH(QByteArray, content);
+    QFETCH(QString, companion);
+    QFETCH(bool, atLock);
     QFile file(m_lockPath);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
@@ -165,14 +178,50 @@ void SingleInstanceTest::ownerlessLockFileIsTakenOver()
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                              QFileDevice::FileModificationTime));
     file.close();
-
-    SingleInstanceGuard guard(m_lockPath);
-    QVERIFY(guard.acquire());
-    // Taken over, not merely ignored: the next start is refused.
-    Child next;
-    next.start(m_lockPath);
+    const QString beside = m_lockPath + ".rmlock", target = QCoreApplication::applicationFilePath();
+    if (companion == "foreign" || companion == "fresh")
+        QVERIFY(QFile(beside).open(QIODevice::WriteOnly));
+#ifdef Q_OS_UNIX
+    if (companion == "FIFO")
+        QCOMPARE(::mkfifo(QFile::encodeName(beside).constData(), 0600), 0);
+    if (companion == "foreign" && ::chown(QFile::encodeName(beside).constData(), 65534, 65534))
+        QSKIP("only root can make a file of another user's");
+#endif
+    if (companion == "folder")
+        QVERIFY(QDir().mkdir(beside));
+    if (companion.contains("link"))
+        QVERIFY(QFile::link(companion == "dangling link" ? target + ".gone" : target, beside));
+    const QString paths = m_lockPath + '\n' + SingleInstanceGuard::fallbackLockPath();
+    Child first, next;
+    first.start(paths);
+    QCOMPARE(first.answer(), QStringLiteral("won"));
+    QFile held(atLock ? m_lockPath : SingleInstanceGuard::fallbackLockPath());
+    QVERIFY(held.open(QIODevice::ReadOnly));
+    QCOMPARE(held.readLine().trimmed().toLongLong(), first.process->processId());
+    // What is not the program's own stays; the guard holds all the same.
+    QCOMPARE(QFileInfo(beside).exists() || QFileInfo(beside).isSymLink(), !atLock);
+    next.start(paths);
     QCOMPARE(next.answer(), QStringLiteral("refused"));
     next.stop();
+    first.stop();
+}
+
+void SingleInstanceTest::tempFolderIsTheSameFromAnyFolder_data()
+{
+    QTest::addColumn<QString>("tmpdir");
+    QTest::newRow("relative") << "tmp"; // a lock of its own in every working folder
+    QTest::newRow("missing") << isolatedHome() + "/missing";
+    QTest::newRow("a file") << QCoreApplication::applicationFilePath();
+}
+
+void SingleInstanceTest::tempFolderIsTheSameFromAnyFolder()
+{
+    LOCK_FILE_ONLY();
+    QFETCH(QString, tmpdir);
+    qputenv("TMPDIR", QFile::encodeName(tmpdir));
+    const QString path = SingleInstanceGuard::fallbackLockPath();
+    qputenv("TMPDIR", QFile::encodeName(isolatedHome()));
+    QVERIFY2(path.startsWith("/tmp/ToevaneFree-"), qPrintable(path));
 }
 
 void SingleInstanceTest::lockLivesInAFolderOfTheUsersOwn_data()

@@ -158,8 +158,10 @@ class Program:
 # --- the session --------------------------------------------------------------
 
 STUB_XDG_OPEN = """#!/bin/sh
-# Stands in for the browser: records every address it is given, one a line.
+# Stands in for the browser: records every address it is given, one a line,
+# after saying what xdg-open says where no browser is set up.
 for address in "$@"; do
+    printf "xdg-open: no method available for opening '%s'\\n" "$address" >&2
     printf '%s\\n' "$address" >> '{log}'
 done
 """
@@ -550,6 +552,8 @@ class Session(SessionBase):
             wait_until(settled, what)
         except Failure:
             raise Failure(f"{what}: recorded {self.addresses()}, expected {expected}") from None
+        for program in self.programs:  # nor do the opener's messages reach its output
+            check(not any(a in program.output() for a in expected), f"{what}: {program.output()!r}")
 
     def read_settings(self):
         try:
