@@ -3,11 +3,9 @@
 
   translations.py LUPDATE SOURCES_LIST INCLUDE_DIR TS...
 
-Fails when a .ts file holds an entry that is unfinished, obsolete or
-vanished, or an empty translation, and when lupdate, run on the sources
-listed in SOURCES_LIST (one path a line) into a copy of the .ts files with
-the options of the update_translations target, changes their entries: the
-sources have texts that the .ts files lack or lack texts that they hold.
+Fails on an unfinished, obsolete, vanished or empty entry of a .ts file, and
+when lupdate, run as the update_translations target runs it on the sources
+listed in SOURCES_LIST, changes the entries of a copy of the .ts files.
 """
 
 import os
@@ -19,18 +17,11 @@ import xml.etree.ElementTree as ET
 
 
 def entries(path):
-    """(context, source, comment, comment for the translator) -> translation
-    element, of one .ts file."""
-    found = {}
-    for context in ET.parse(path).getroot().iter("context"):
-        name = context.findtext("name")
-        for message in context.iter("message"):
-            if not message.findtext("source"):
-                continue  # the context's comment for the translator
-            key = (name, message.findtext("source"), message.findtext("comment"),
-                   message.findtext("extracomment"))
-            found[key] = message.find("translation")
-    return found
+    """(context, source, comment, translator's comment) -> translation."""
+    return {(context.findtext("name"), m.findtext("source"), m.findtext("comment"),
+             m.findtext("extracomment")): m.find("translation")
+            for context in ET.parse(path).getroot().iter("context")
+            for m in context.iter("message") if m.findtext("source")}
 
 
 def main(argv):
@@ -39,37 +30,21 @@ def main(argv):
         return 2
     lupdate, sources, include, ts_files = argv[1], argv[2], argv[3], argv[4:]
     problems = []
-    for path in ts_files:
-        name = os.path.basename(path)
-        counts = {}
-        for translation in entries(path).values():
-            kind = translation.get("type") or ("empty" if not (translation.text or "").strip()
-                                               and not translation.findall("numerusform")
-                                               else None)
-            if kind:
-                counts[kind] = counts.get(kind, 0) + 1
-        problems += [f"{name}: {count} {kind} entries" for kind, count in sorted(counts.items())]
     with tempfile.TemporaryDirectory(prefix="toevane-ts-") as root:
-        copies = [os.path.join(root, os.path.basename(path)) for path in ts_files]
+        copies = [shutil.copy(path, root) for path in ts_files]
+        subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", "-I", include,
+                        "@" + sources, "-ts", *copies], check=True, timeout=100)
         for path, copy in zip(ts_files, copies):
-            shutil.copyfile(path, copy)
-        done = subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none",
-                               "-I", include, "@" + sources, "-ts", *copies],
-                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                              timeout=100)
-        if done.returncode != 0:
-            print(done.stdout)
-            problems.append("lupdate failed")
-        for path, copy in zip(ts_files, copies):
-            old, new = set(entries(path)), set(entries(copy))
-            if old != new:
-                    problems.append(f"{os.path.basename(path)}: out of date with the sources "
-                                f"({len(new - old)} new, {len(old - new)} gone; run the "
-                                f"update_translations target)")
-    for problem in problems:
-        print("FAIL:", problem)
-    if not problems:
-        print(f"PASS: {len(ts_files)} translations complete and up to date")
+            name, old, new = os.path.basename(path), entries(path), entries(copy)
+            for kind in ("unfinished", "obsolete", "vanished", "empty"):
+                count = sum((t.get("type") or ("empty" if not (t.text or "").strip() else "")) == kind
+                            for t in old.values())
+                if count:
+                    problems.append(f"{name}: {count} {kind} entries")
+            if set(old) != set(new):
+                problems.append(f"{name}: out of date with the sources ({len(set(new) - set(old))} "
+                                f"new, {len(set(old) - set(new))} gone; run update_translations)")
+    print("\n".join("FAIL: " + p for p in problems) or f"PASS: {len(ts_files)} complete")
     return 1 if problems else 0
 
 

@@ -235,13 +235,11 @@ void AboutTest::everyTextFitsItsControl()
     const QStringList problems = textThatDoesNotFit(&about);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 
-    // The description: the quoted text and a rights notice naming the maker
-    // (in English; tests/e2e/textfits.py runs this in other languages too).
+    // The description: the quoted text and a rights notice naming the maker.
     auto *description = about.findChild<QLabel *>(QStringLiteral("Label1"));
     QVERIFY(description->wordWrap());
-    QVERIFY(
-        qEnvironmentVariableIsSet("TOEVANE_TEST_LANGUAGE") ||
-        description->text().startsWith(QStringLiteral(
+    if (qEnvironmentVariableIsEmpty("TOEVANE_TEST_LANGUAGE")) // tests/e2e/textfits.py
+        QVERIFY(description->text().startsWith(QStringLiteral(
             "Toevane is a divination software based on the shape and looks of a person's feet and "
             "the personality characteristics they reveal. The toes of our feet can tell us more "
             "about ourselves and the problems that we may be about to face in life. ")));

@@ -10,11 +10,9 @@ the test programs see, through a private fontconfig configuration that lists
 only its files (the system's other settings stay); FACTOR goes to
 QT_SCALE_FACTOR. The three test programs (their text-fit functions) then run
 on Qt's offscreen platform; tst_textfits confirms the font and the factor
-through TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE. LANGUAGE (a
-translation: de, pt_BR, ...) goes to TOEVANE_TEST_LANGUAGE: the programs run
-in it, where tst_textfits also finds every text translated, and a CJK font
-(fonts-wqy-microhei) stands beside FONT for the letters it lacks, as on a
-desktop. The exit status is 0 when every program passed.
+through TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE. LANGUAGE (de,
+pt_BR, ...) goes to TOEVANE_TEST_LANGUAGE, with a CJK font beside FONT. The
+exit status is 0 when every program passed.
 """
 
 import glob
@@ -48,8 +46,7 @@ FONTS_CONF = """<?xml version="1.0"?>
 """
 
 
-# The CJK font that takes the letters the stand-in lacks, and its package.
-CJK_FONT = ("/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", "fonts-wqy-microhei")
+CJK_FONT = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"  # fonts-wqy-microhei
 
 
 class Unavailable(Exception):
@@ -57,8 +54,8 @@ class Unavailable(Exception):
 
 
 def font_environment(font, root, cjk=False):
-    """Environment entries that leave `font` the only font (and the CJK font
-    with it, if cjk), set up in root.
+    """Environment entries that leave `font` the only font (with CJK_FONT if
+    cjk), set up in root.
 
     Returns (entries, family). HOME and the XDG folders move into root too,
     so that no font of the user's own is found."""
@@ -70,10 +67,9 @@ def font_environment(font, root, cjk=False):
             break
     if len(files) < 2:
         raise Unavailable(f"{family} is not installed: apt-get install {package}")
-    if cjk:
-        if not os.path.exists(CJK_FONT[0]):
-            raise Unavailable(f"{CJK_FONT[0]} is missing: apt-get install {CJK_FONT[1]}")
-        files.append(CJK_FONT[0])
+    if cjk and not os.path.exists(CJK_FONT):
+        raise Unavailable(f"{CJK_FONT} is missing: apt-get install fonts-wqy-microhei")
+    files += [CJK_FONT] if cjk else []
     fonts = os.path.join(root, "fonts")
     os.makedirs(fonts)
     for path in files:
@@ -115,8 +111,7 @@ def check_text_fits(commands, font, factor=None, expected_scale=None, extra_env=
     """Runs the commands with `font` as the only font; returns the failed ones.
 
     factor goes to QT_SCALE_FACTOR; expected_scale (default: factor) is the
-    device pixel ratio the programs must see; language, the translation they
-    run in (with the CJK font beside `font`)."""
+    device pixel ratio the programs must see; language, their translation."""
     root = tempfile.mkdtemp(prefix=f"toevane-textfit-{font}-")
     try:
         entries, family = font_environment(font, root, cjk=bool(language))
@@ -131,9 +126,7 @@ def check_text_fits(commands, font, factor=None, expected_scale=None, extra_env=
         env.update(extra_env or {})
         env["TOEVANE_TEXTFIT_FAMILY"] = family
         env["TOEVANE_TEXTFIT_SCALE"] = str(expected_scale or factor or 1)
-        env.pop("TOEVANE_TEST_LANGUAGE", None)
-        if language:
-            env["TOEVANE_TEST_LANGUAGE"] = language
+        env["TOEVANE_TEST_LANGUAGE"] = language or ""
         return run_programs(commands, env)
     finally:
         shutil.rmtree(root, ignore_errors=True)
@@ -154,7 +147,7 @@ def main(argv):
     font, factor = argv[1], argv[2]
     language = argv[6] if len(argv) == 7 else None
     commands = fit_commands(*argv[3:6])
-    setting = f"{FONTS[font][0]} at {factor}x" + (f" in {language}" if language else "")
+    setting = f"{FONTS[font][0]} at {factor}x {language or ''}"
     try:
         failed = check_text_fits(commands, font, factor, language=language)
     except Unavailable as missing:

@@ -215,70 +215,59 @@ QStringList controlsNotNamedByTheirCaption(const QWidget *window)
     return problems;
 }
 
-namespace {
-
-QString pathOf(const QObject *object, const QWidget *window)
-{
-    QString path = object->objectName();
-    for (const QObject *outer = object->parent(); outer && outer != window; outer = outer->parent())
-        path.prepend(outer->objectName() + u'/');
-    return path;
-}
-
-} // namespace
-
 QMap<QString, QString> controlTexts(const QWidget *window)
 {
-    QMap<QString, QString> texts;
-    for (const QWidget *widget : window->findChildren<QWidget *>()) {
-        QString text;
-        if (auto *label = qobject_cast<const QLabel *>(widget))
-            text = label->text();
-        else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
-            text = button->text();
-        else if (auto *group = qobject_cast<const QGroupBox *>(widget))
-            text = group->title();
-        else if (auto *box = qobject_cast<const QLineEdit *>(widget))
-            text = box->text();
-        else if (auto *box = qobject_cast<const QPlainTextEdit *>(widget))
-            text = box->toPlainText();
+    QMap<QString, QString> texts; // by the path of object names from the window
+    const auto add = [&](const QObject *control, const QString &text) {
+        QString path = control->objectName();
+        for (const QObject *o = control->parent(); o && o != window; o = o->parent())
+            path.prepend(o->objectName() + u'/');
         if (!text.isEmpty())
-            texts.insert(pathOf(widget, window), text);
+            texts.insert(path, text);
+    };
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<const QLabel *>(widget))
+            add(label, label->text());
+        else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+            add(button, button->text());
+        else if (auto *group = qobject_cast<const QGroupBox *>(widget))
+            add(group, group->title());
+        else if (auto *box = qobject_cast<const QLineEdit *>(widget))
+            add(box, box->text());
+        else if (auto *box = qobject_cast<const QPlainTextEdit *>(widget))
+            add(box, box->toPlainText());
     }
-    for (const QAction *action : window->findChildren<QAction *>()) {
-        if (!action->text().isEmpty())
-            texts.insert(pathOf(action, window), action->text());
-    }
+    for (const QAction *action : window->findChildren<QAction *>())
+        add(action, action->text());
     return texts;
 }
 
 QStringList accessKeysUsedTwice(const QWidget *window)
 {
-    QList<QList<std::pair<QString, QString>>> scopes(1); // (control, caption) by scope
+    QList<QList<const QObject *>> scopes(1); // the window's, then each menu's
     for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         if (button->isVisibleTo(window))
-            scopes[0].append({ button->objectName(), button->text() });
+            scopes[0].append(button);
     }
-    if (const auto *bar = window->findChild<QMenuBar *>()) {
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
         for (const QAction *item : bar->actions()) {
-            scopes[0].append({ item->objectName(), item->text() });
-            if (const QMenu *menu = item->menu()) {
-                scopes.emplace_back();
-                for (const QAction *inner : menu->actions())
-                    scopes.last().append({ inner->objectName(), inner->text() });
+            scopes[0].append(item);
+            if (item->menu()) {
+                const QList<QAction *> items = item->menu()->actions();
+                scopes.append(QList<const QObject *>(items.cbegin(), items.cend()));
             }
         }
     }
     QStringList problems;
     for (const auto &scope : std::as_const(scopes)) {
         QMap<QString, QString> owners; // access key: the control that has it
-        for (const auto &[name, caption] : scope) {
-            const QString key = QKeySequence::mnemonic(caption).toString().toUpper();
-            if (key.isEmpty())
-                continue;
-            if (owners.contains(key))
-                problems << QStringLiteral("%1 and %2 share %3").arg(owners[key], name, key);
-            owners.insert(key, name);
+        for (const QObject *control : scope) {
+            const QString key =
+                QKeySequence::mnemonic(control->property("text").toString()).toString().toUpper();
+            if (!key.isEmpty() && owners.contains(key))
+                problems << owners[key] + QStringLiteral(" and ") + control->objectName() +
+                        QStringLiteral(" share ") + key;
+            owners.insert(key, control->objectName());
         }
     }
     return problems;
