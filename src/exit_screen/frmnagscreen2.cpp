@@ -168,14 +168,12 @@ QString frmNagScreen2::promotionText(int k)
             .arg(site);
     case 2:
         return tr("%1 is a FREE online discussion forum for all esoteric subjects. To help the "
-                  "site "
-                  "develop and maintain this program, please visit it regularly.")
+                  "site develop and maintain this program, please visit it regularly.")
             .arg(site);
     case 3:
         return tr("%1 needs your help! All you have to do is visit it regularly and take part in "
-                  "its "
-                  "various discussions and activities, to help maintain and develop more Starwell "
-                  "Softwares.")
+                  "its various discussions and activities, to help maintain and develop more "
+                  "Starwell Softwares.")
             .arg(site);
     default:
         return QString();
