@@ -77,7 +77,8 @@ frmAbout::frmAbout(QWidget *parent)
 
     // cmdOK is made first so that it leads the tab order; nothing else here
     // takes the focus.
-    m_cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    //: Fits in 80 pixels at 8.25 pt bold.
+    m_cmdOK = new QPushButton(tr("&OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setFont(look::verdana(8.25, look::Weight::Bold));
     look::setButtonColor(m_cmdOK, look::kLightGrey);
@@ -115,17 +116,18 @@ frmAbout::frmAbout(QWidget *parent)
     homePage->move(kTextLeft, description->geometry().bottom() + 1 + 6);
     connect(homePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
+    //: Three lines of 383 pixels at 8.25 pt bold.
     QLabel *offer = plainLabel("Label6",
-                               QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                              "business and make money online. Get this software "
-                                              "fully branded for your website."),
+                               tr("Home Business Opportunity. Start your own Internet business and "
+                                  "make money online. Get this software fully branded for your "
+                                  "website."),
                                look::verdana(8.25, look::Weight::Bold), look::kWhite, this);
     offer->setWordWrap(true);
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     offer->setGeometry(kTextLeft, homePage->geometry().bottom() + 1 + 8, kTextWidth,
                        offer->heightForWidth(kTextWidth));
 
-    LinkLabel *details = linkLabel("Label5", QStringLiteral("Click here for more details"), this);
+    LinkLabel *details = linkLabel("Label5", tr("Click here for more details"), this);
     details->move(kTextLeft + kTextWidth - details->width(), offer->geometry().bottom() + 1 + 2);
     connect(details, &LinkLabel::clicked, this, &frmAbout::Label5_Click);
 
@@ -142,16 +144,17 @@ frmAbout::frmAbout(QWidget *parent)
 
 QString frmAbout::description()
 {
-    return QStringLiteral(
-        "Toevane is a divination software based on the shape and looks of a person's feet and "
-        "the personality characteristics they reveal. The toes of our feet can tell us more "
-        "about ourselves and the problems that we may be about to face in life. "
-        "Copyright \u00a9 Starwell Softwares. All rights reserved.");
+    //: Five lines of 383 pixels at 8.25 pt.
+    return tr("Toevane is a divination software based on the shape and looks of a person's feet "
+              "and the personality characteristics they reveal. The toes of our feet can tell us "
+              "more about ourselves and the problems that we may be about to face in life. "
+              "Copyright \u00a9 Starwell Softwares. All rights reserved.");
 }
 
 QString frmAbout::homePageCaption()
 {
-    return QStringLiteral("Click here to visit ") + sites::forumAddress();
+    //: %1 is the forum's address. One line of 383 pixels at 8.25 pt bold.
+    return tr("Click here to visit %1").arg(sites::forumAddress());
 }
 
 void frmAbout::showModal()

@@ -61,8 +61,8 @@ bool Shell::start()
     if (!m_guard.acquire()) {
         // The only window of this copy, and it goes with OK: kept above all,
         // so that the other copy's exit screen (kept on top) cannot hide it.
-        showMessage(QStringLiteral("Application is already running"), QMessageBox::Information,
-                    QMessageBox::Ok, QMessageBox::NoButton, BoxStacking::AboveAll);
+        showMessage(tr("Application is already running"), QMessageBox::Information, QMessageBox::Ok,
+                    QMessageBox::NoButton, BoxStacking::AboveAll);
         EndProgram();
         return false;
     }

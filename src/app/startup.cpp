@@ -1,10 +1,13 @@
 #include "app/startup.h"
 
+#include "app/language.h"
 #include "common/appinfo.h"
 #include "common/icon.h"
+#include "common/mainwindowbase.h"
 #include "common/style.h"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace toevane {
 
@@ -20,6 +23,13 @@ void configureApplication(const DisplayChoice &display)
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new Style);
     QApplication::setWindowIcon(appIcon());
+    // The user's language, before any window or message box is made.
+    // English, the source, is written left to right.
+    if (const QString name = language::install(QLocale::system().uiLanguages());
+        !name.isEmpty() && QLocale(name).textDirection() == Qt::RightToLeft) {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        mirrorPlacesRightToLeft();
+    }
 }
 
 } // namespace toevane

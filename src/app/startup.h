@@ -20,8 +20,8 @@ DisplayChoice ensureDisplay();
 
 // Call right after the QApplication is made, with what ensureDisplay()
 // returned. Application-wide settings: names, version, icon, style, desktop
-// file name; a platform chosen here is not handed down to the programs this
-// one starts (the browser).
+// file name, the language of the texts and its direction; a platform chosen here is not handed down
+// to the programs this one starts (the browser).
 void configureApplication(const DisplayChoice &display);
 
 } // namespace toevane

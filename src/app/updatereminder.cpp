@@ -5,6 +5,8 @@
 #include "common/messagebox.h"
 #include "links/modhelp.h"
 
+#include <QCoreApplication>
+
 namespace toevane::modHelp {
 
 void UpdateReminder(QDate today)
@@ -23,8 +25,9 @@ void UpdateReminder(QDate today)
     }
 
     const QMessageBox::StandardButton answer =
-        showMessage(QStringLiteral("There maybe an update to this software available\r"
-                                   "Do you want to check for an update?"),
+        showMessage(QCoreApplication::translate("toevane::modHelp",
+                                                "There maybe an update to this software "
+                                                "available\rDo you want to check for an update?"),
                     QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
     // Today is remembered whatever the answer, and before the page opens; if
     // it cannot be remembered the page stays closed.

@@ -4,12 +4,15 @@
 #include "common/icon.h"
 #include "common/look.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace toevane {
 
@@ -77,11 +80,63 @@ protected:
     }
 };
 
+class MirrorPlaces : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!watched->isWidgetType())
+            return false;
+        auto *widget = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && placedByTheProgram(widget) &&
+            !m_leftOffsets.contains(widget)) {
+            m_leftOffsets.insert(widget, widget->x());
+            connect(widget, &QObject::destroyed, this,
+                    [this, widget] { m_leftOffsets.remove(widget); });
+            place(widget);
+        } else if (event->type() == QEvent::Resize) {
+            place(widget);
+            for (QObject *child : widget->children()) {
+                if (child->isWidgetType())
+                    place(static_cast<QWidget *>(child));
+            }
+        }
+        return false;
+    }
+
+private:
+    static bool placedByTheProgram(const QWidget *widget)
+    {
+        const QWidget *parent = widget->parentWidget();
+        return parent && !widget->isWindow() && !parent->layout() &&
+            !widget->objectName().startsWith(QLatin1String("qt_"));
+    }
+
+    void place(QWidget *widget) const
+    {
+        const auto left = m_leftOffsets.constFind(widget);
+        if (left != m_leftOffsets.cend())
+            widget->move(widget->parentWidget()->width() - *left - widget->width(), widget->y());
+    }
+
+    QHash<const QWidget *, int> m_leftOffsets; // each mirrored control's place from the left
+};
+
 } // namespace
 
 void centreWhenFirstShown(QWidget *window)
 {
     window->installEventFilter(new CentreAtFirstShow(window));
+}
+
+void mirrorPlacesRightToLeft()
+{
+    static bool installed = false;
+    if (!std::exchange(installed, true))
+        qApp->installEventFilter(new MirrorPlaces(qApp));
 }
 
 bool pressOnKey(QKeyEvent *event, QAbstractButton *button, std::initializer_list<Qt::Key> keys)

@@ -48,6 +48,13 @@ private:
 // later showings leave it where it was.
 void centreWhenFirstShown(QWidget *window);
 
+// For a language written right to left: every control the program places by
+// its distance from its parent's left edge (not through a layout; Qt's own
+// parts aside) is placed that far from the right edge instead, from the time
+// it is first shown, also when it or its parent changes size. Places are
+// given before a control is shown. Call once, for the whole program.
+void mirrorPlacesRightToLeft();
+
 // Presses the button (if any) when the key is one of keys, pressed alone
 // (the keypad aside). True when it did: the key is then taken.
 bool pressOnKey(QKeyEvent *event, QAbstractButton *button, std::initializer_list<Qt::Key> keys);

@@ -69,7 +69,8 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     centreWhenFirstShown(this);
     setFont(look::sansSerif(8.25));
 
-    m_cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    //: Fits in 75 pixels at 8.25 pt.
+    m_cmdClose = new QPushButton(tr("E&xit"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_cmdClose->setGeometry(kCmdClose);
     m_cmdClose->setAutoDefault(true); // Enter on the focused button presses it
@@ -114,7 +115,8 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     m_frame2 = new ReferAFriendForm(this);
     paintBlueFrame(m_frame2, kFrame2);
 
-    auto *frame6 = new QGroupBox(QStringLiteral("Download Starwell Softwares"), this);
+    //: Fits in 233 pixels at 9.75 pt bold.
+    auto *frame6 = new QGroupBox(tr("Download Starwell Softwares"), this);
     frame6->setObjectName(QStringLiteral("Frame6"));
     paintBlueFrame(frame6, kFrame6);
     auto *label3 = new QLabel(catalogueText(), frame6);
@@ -126,7 +128,8 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     label3->setWordWrap(true);
     label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Starwell Softwares"), frame6);
+    //: Fits in 239 pixels at 9 pt bold.
+    m_lblGoToHome = new LinkLabel(tr("Click Here To Visit Starwell Softwares"), frame6);
     m_lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     m_lblGoToHome->setGeometry(kLblGoToHome);
     m_lblGoToHome->setFont(look::verdana(9, look::Weight::Bold, look::Underline::Yes));
@@ -152,25 +155,25 @@ QString frmNagScreen2::promotionText(int k)
     const QString site = sites::forumAddress();
     switch (k) {
     case 0:
-        return QStringLiteral("Starwell Softwares like this one can be created and maintained only "
-                              "with your support. The best way to support Starwell Board is to "
-                              "visit %1 regularly and take part in its discussions and "
-                              "activities.")
+        //: %1 is the forum's address. The four promotions: at most four lines of
+        //: 465 pixels at 9.75 pt bold.
+        return tr("Starwell Softwares like this one can be created and maintained only with your "
+                  "support. The best way to support Starwell Board is to visit %1 regularly and "
+                  "take part in its discussions and activities.")
             .arg(site);
     case 1:
-        return QStringLiteral("Please visit %1 regularly and support it by taking part in the "
-                              "discussions and other activities. These programs cannot be "
-                              "supported and maintained without you visiting the site regularly.")
+        return tr("Please visit %1 regularly and support it by taking part in the discussions and "
+                  "other activities. These programs cannot be supported and maintained without "
+                  "you visiting the site regularly.")
             .arg(site);
     case 2:
-        return QStringLiteral("%1 is a FREE online discussion forum for all esoteric subjects. To "
-                              "help the site develop and maintain this program, please visit it "
-                              "regularly.")
+        return tr("%1 is a FREE online discussion forum for all esoteric subjects. To help the "
+                  "site develop and maintain this program, please visit it regularly.")
             .arg(site);
     case 3:
-        return QStringLiteral("%1 needs your help! All you have to do is visit it regularly and "
-                              "take part in its various discussions and activities, to help "
-                              "maintain and develop more Starwell Softwares.")
+        return tr("%1 needs your help! All you have to do is visit it regularly and take part in "
+                  "its various discussions and activities, to help maintain and develop more "
+                  "Starwell Softwares.")
             .arg(site);
     default:
         return QString();
@@ -186,21 +189,25 @@ int frmNagScreen2::drawPromotionNumber(Random &random)
 
 QString frmNagScreen2::forumCheckCaption()
 {
-    return QStringLiteral("Click To Visit ") + sites::forumAddress();
+    //: %1 is the forum's address. Fits in 471 pixels at 14.25 pt.
+    return tr("Click To Visit %1").arg(sites::forumAddress());
 }
 
 QString frmNagScreen2::catalogueText()
 {
-    return QStringLiteral(
-               "If you have enjoyed this software you will surely be interested in our other "
-               "Starwell Softwares. From a single software, we have now grown to become the "
-               "world\u2019s largest resource of starwell softwares. Be it astrology, psychic, "
-               "tarot, numerology or occult, we have programs in all fields thus giving our users "
-               "a wide choice depending on their interests.") +
+    // The blanks between the two paragraphs set the second apart.
+    //: The first paragraph; with the second, at most 257 pixels high in 233
+    //: pixels at 9 pt.
+    return tr("If you have enjoyed this software you will surely be interested in our other "
+              "Starwell Softwares. From a single software, we have now grown to become the "
+              "world\u2019s largest resource of starwell softwares. Be it astrology, psychic, "
+              "tarot, numerology or occult, we have programs in all fields thus giving our users "
+              "a wide choice depending on their interests.") +
         QString(61, u' ') +
-        QStringLiteral("All the programs in the Starwell Softwares suite are simple and easy to "
-                       "use. They are not only fun to use but also very informative. Try them "
-                       "out today and share your experience with your friends and family. ");
+        //: The second paragraph.
+        tr("All the programs in the Starwell Softwares suite are simple and easy to use. They are "
+           "not only fun to use but also very informative. Try them out today and share your "
+           "experience with your friends and family. ");
 }
 
 void frmNagScreen2::Form_Load()

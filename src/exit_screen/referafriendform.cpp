@@ -26,12 +26,14 @@ constexpr QRect kTxtFriendEmail { 240, 48, 225, 19 };
 constexpr QRect kCmdSubmit { 128, 72, 225, 19 };
 constexpr QRect kTxtMessage { 320, 240, 121, 33 };
 
-QLineEdit *textBox(const char *name, QStringView text, const QRect &geometry, QWidget *parent)
+QLineEdit *textBox(const char *name, const char *placeholderSource, const QRect &geometry,
+                   QWidget *parent)
 {
-    auto *box = new QLineEdit(text.toString(), parent);
+    const QString text = modTellAFriend::placeholder(placeholderSource);
+    auto *box = new QLineEdit(text, parent);
     box->setObjectName(QString::fromLatin1(name));
     // Named by what it asks for, not by the frame around it.
-    box->setAccessibleName(text.toString());
+    box->setAccessibleName(text);
     box->setGeometry(geometry);
     box->setFont(look::sansSerif(8.25));
     box->setMaxLength(std::numeric_limits<int>::max()); // no limit of its own
@@ -39,32 +41,34 @@ QLineEdit *textBox(const char *name, QStringView text, const QRect &geometry, QW
     return box;
 }
 
-// Placeholder boxes: a box whose text, trimmed, is its placeholder is cleared
-// when it gets the focus; a box left blank gets its placeholder back. The
-// box's own text is never trimmed.
-template<typename Box> void clearPlaceholder(Box *box, QStringView placeholder)
+// Placeholder boxes: a box whose text, trimmed, is its placeholder as shown
+// is cleared when it gets the focus; a box left blank gets its placeholder
+// back. The box's own text is never trimmed.
+template<typename Box> void clearPlaceholder(Box *box, const char *placeholderSource)
 {
-    if (modTellAFriend::trimBlanks(box->text()) == placeholder)
+    if (modTellAFriend::trimBlanks(box->text()) == modTellAFriend::placeholder(placeholderSource))
         box->setText(QString());
 }
 
-template<typename Box> void restorePlaceholder(Box *box, QStringView placeholder)
+template<typename Box> void restorePlaceholder(Box *box, const char *placeholderSource)
 {
     if (modTellAFriend::trimBlanks(box->text()).isEmpty())
-        box->setText(placeholder.toString());
+        box->setText(modTellAFriend::placeholder(placeholderSource));
 }
 
 } // namespace
 
 ReferAFriendForm::ReferAFriendForm(QWidget *parent)
-    : QGroupBox(QStringLiteral("Refer A Friend"), parent)
+    //: The frame of the form; fits in 455 pixels at 9.75 pt bold.
+    : QGroupBox(tr("Refer A Friend"), parent)
 {
     setObjectName(QStringLiteral("Frame2"));
 
     // Created in their tab order.
     m_txtName = textBox("txtName", modTellAFriend::kYourNamePlaceholder, kTxtName, this);
 
-    m_cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), this);
+    //: Fits in 217 pixels at 8.25 pt bold.
+    m_cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), this);
     m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     m_cmdSubmit->setGeometry(kCmdSubmit);
     m_cmdSubmit->setFont(look::verdana(8.25, look::Weight::Bold));
@@ -80,10 +84,11 @@ ReferAFriendForm::ReferAFriendForm(QWidget *parent)
 
     m_txtMessage = new MultiLineTextBox(this);
     m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    m_txtMessage->setAccessibleName(modTellAFriend::kMessagePlaceholder.toString());
+    const QString message = modTellAFriend::placeholder(modTellAFriend::kMessagePlaceholder);
+    m_txtMessage->setAccessibleName(message);
     m_txtMessage->setGeometry(kTxtMessage);
     m_txtMessage->setFont(look::sansSerif(8.25));
-    m_txtMessage->setText(modTellAFriend::kMessagePlaceholder.toString() + QStringLiteral("\r\n"));
+    m_txtMessage->setText(message + QStringLiteral("\r\n"));
 
     m_focusHandlers = {
         { m_txtName,
@@ -184,7 +189,7 @@ bool ReferAFriendForm::refuseSpace(QLineEdit *box, const QString &typed)
 {
     if (!typed.contains(u' '))
         return false;
-    showMessage(QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical);
+    showMessage(tr("Email Address Cannot Contain Space"), QMessageBox::Critical);
     // Back to the same box, in the window that the message box had left.
     window()->activateWindow();
     box->setFocus(Qt::OtherFocusReason);

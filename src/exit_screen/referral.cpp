@@ -30,10 +30,15 @@ QString trimBlanks(QStringView text)
     return text.mid(begin, end - begin).toString();
 }
 
-bool isMissing(QStringView entry, QStringView placeholder)
+QString placeholder(const char *source)
+{
+    return QCoreApplication::translate("toevane::modTellAFriend", source);
+}
+
+bool isMissing(QStringView entry, const char *placeholderSource)
 {
     const QString trimmed = trimBlanks(entry);
-    return trimmed.isEmpty() || trimmed == placeholder;
+    return trimmed.isEmpty() || trimmed == placeholder(placeholderSource);
 }
 
 QString addressRefusal(const Referral &referral)
@@ -41,25 +46,29 @@ QString addressRefusal(const Referral &referral)
     const QString &yours = referral.yourEmail;
     const QString &friends = referral.friendEmail;
     if (yours == friends)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return QCoreApplication::translate("toevane::modTellAFriend",
+                                           "Please Enter Distinct Email Addresses");
     if (!yours.contains(u'@') || !friends.contains(u'@') || !yours.contains(u'.') ||
         !friends.contains(u'.'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("toevane::modTellAFriend",
+                                           "Please Enter Proper Email Address");
     return {};
 }
 
 QString missingEntryRefusal(const Referral &referral)
 {
     if (isMissing(referral.yourName, kYourNamePlaceholder))
-        return QStringLiteral("Please Enter Your Name");
+        return QCoreApplication::translate("toevane::modTellAFriend", "Please Enter Your Name");
     if (isMissing(referral.yourEmail, kYourEmailPlaceholder))
-        return QStringLiteral("Please Enter Your Email");
+        return QCoreApplication::translate("toevane::modTellAFriend", "Please Enter Your Email");
     if (isMissing(referral.message, kMessagePlaceholder))
-        return QStringLiteral("Please Enter Your Message");
+        return QCoreApplication::translate("toevane::modTellAFriend", "Please Enter Your Message");
     if (isMissing(referral.friendName, kFriendNamePlaceholder))
-        return QStringLiteral("Please Enter Your Friend's Name");
+        return QCoreApplication::translate("toevane::modTellAFriend",
+                                           "Please Enter Your Friend's Name");
     if (isMissing(referral.friendEmail, kFriendEmailPlaceholder))
-        return QStringLiteral("Please Enter Your Friend's Email");
+        return QCoreApplication::translate("toevane::modTellAFriend",
+                                           "Please Enter Your Friend's Email");
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -7,12 +8,26 @@
 // checks, and the address on the forum site that carries them.
 namespace toevane::modTellAFriend {
 
-// What each box of the form shows while nothing has been typed into it.
-inline constexpr QStringView kYourNamePlaceholder = u"Your Name";
-inline constexpr QStringView kYourEmailPlaceholder = u"Your Email Address";
-inline constexpr QStringView kMessagePlaceholder = u"Your Message";
-inline constexpr QStringView kFriendNamePlaceholder = u"Friend's Name";
-inline constexpr QStringView kFriendEmailPlaceholder = u"Friend's Email Address";
+/* TRANSLATOR toevane::modTellAFriend
+
+The refer-a-friend form's placeholders: each fits in a box of 221 pixels at
+8.25 pt. The refusals are message boxes. */
+
+// What each box of the form shows while nothing has been typed into it, in
+// English; placeholder() gives the text shown.
+inline constexpr const char *kYourNamePlaceholder =
+    QT_TRANSLATE_NOOP("toevane::modTellAFriend", "Your Name");
+inline constexpr const char *kYourEmailPlaceholder =
+    QT_TRANSLATE_NOOP("toevane::modTellAFriend", "Your Email Address");
+inline constexpr const char *kMessagePlaceholder =
+    QT_TRANSLATE_NOOP("toevane::modTellAFriend", "Your Message");
+inline constexpr const char *kFriendNamePlaceholder =
+    QT_TRANSLATE_NOOP("toevane::modTellAFriend", "Friend's Name");
+inline constexpr const char *kFriendEmailPlaceholder =
+    QT_TRANSLATE_NOOP("toevane::modTellAFriend", "Friend's Email Address");
+
+// The placeholder as the box shows it, in the user's language.
+QString placeholder(const char *source);
 
 // The five entries of one submission, each trimmed of blanks.
 struct Referral
@@ -30,8 +45,9 @@ struct Referral
 // line breaks stay).
 QString trimBlanks(QStringView text);
 
-// True when an entry, trimmed, is empty or still the box's placeholder.
-bool isMissing(QStringView entry, QStringView placeholder);
+// True when an entry, trimmed, is empty or still the box's placeholder as
+// shown.
+bool isMissing(QStringView entry, const char *placeholderSource);
 
 // The submit button's own checks, on the two addresses: the message that
 // refuses them ("Please Enter Distinct Email Addresses" when they are the

@@ -2,6 +2,7 @@
 
 #include "links/modhelp.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -30,6 +31,11 @@ QAction *addSeparator(QMenu *menu, const char *name)
     QAction *separator = menu->addSeparator();
     separator->setObjectName(QString::fromLatin1(name));
     return separator;
+}
+
+QString menuText(const char *source)
+{
+    return QCoreApplication::translate("toevane::menus", source);
 }
 
 } // namespace
@@ -69,29 +75,42 @@ MainMenuActions buildMainMenuBar(QMainWindow *window, MainWindowKind kind)
     bar->setNativeMenuBar(false);
     MainMenuActions actions;
 
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(menuText(QT_TRANSLATE_NOOP("toevane::menus", "&File")));
     file->setObjectName(QStringLiteral("mnuFile"));
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     if (results)
-        actions.back = addItem(file, "mnuFileBack", QStringLiteral("&Back"));
-    actions.exit = addItem(file, "mnuExit", QStringLiteral("E&xit"));
+        actions.back =
+            addItem(file, "mnuFileBack", menuText(QT_TRANSLATE_NOOP("toevane::menus", "&Back")));
+    actions.exit = addItem(file, "mnuExit", menuText(QT_TRANSLATE_NOOP("toevane::menus", "E&xit")));
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = bar->addMenu(menuText(QT_TRANSLATE_NOOP("toevane::menus", "&Help")));
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(help, "mnuOnline", QStringLiteral("&Online Help"), &mnuOnline_Click);
-    addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online"), &mnuVisit_Click);
+    addItem(help, "mnuOnline", menuText(QT_TRANSLATE_NOOP("toevane::menus", "&Online Help")),
+            &mnuOnline_Click);
+    addItem(help, "mnuVisit", menuText(QT_TRANSLATE_NOOP("toevane::menus", "&Visit Us Online")),
+            &mnuVisit_Click);
     addSeparator(help, results ? "mnuFileSep1" : "mnuHelp1");
-    addItem(help, "mnuUpdate",
-            results ? QStringLiteral("&Check for Software Update")
-                    : QStringLiteral("Check for Software &Update"),
-            &mnuUpdate_Click);
+    //: The questionnaire's item.
+    const char *update = QT_TRANSLATE_NOOP("toevane::menus", "Check for Software &Update");
+    if (results) {
+        //: The results window's item.
+        update = QT_TRANSLATE_NOOP("toevane::menus", "&Check for Software Update");
+    }
+    addItem(help, "mnuUpdate", menuText(update), &mnuUpdate_Click);
     addSeparator(help, results ? "mnuFileSep2" : "mnuHelp2");
-    actions.about = addItem(help, "mnuAbout", QStringLiteral("&About Software"));
+    actions.about =
+        addItem(help, "mnuAbout", menuText(QT_TRANSLATE_NOOP("toevane::menus", "&About Software")));
 
-    addItem(bar, "mnuDonate", QStringLiteral("&Donate"), &mnuDonate_Click);
-    QAction *makeMoney = addItem(bar, "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"),
-                                 &mnuMakeMoneyOnline_Click);
+    //: A menu of the menu bar, whose four menus share 484 pixels at 8.25 pt.
+    addItem(bar, "mnuDonate", menuText(QT_TRANSLATE_NOOP("toevane::menus", "&Donate")),
+            &mnuDonate_Click);
+    //: The menu bar's last menu, always greyed out; the four menus share 484
+    //: pixels at 8.25 pt.
+    QAction *makeMoney =
+        addItem(bar, "mnuMakeMoneyOnline",
+                menuText(QT_TRANSLATE_NOOP("toevane::menus", "Make Money &Online")),
+                &mnuMakeMoneyOnline_Click);
     // Switched off for good: shown greyed out, never choosable.
     makeMoney->setEnabled(false);
 

@@ -5,6 +5,8 @@
 #include "links/linklabel.h"
 #include "links/modhelp.h"
 
+#include <QCoreApplication>
+
 namespace toevane::promo {
 
 namespace {
@@ -24,23 +26,35 @@ LinkLabel *createBoxLabel(const QString &text, QWidget *parent)
 
 QString bannerText()
 {
-    return QStringLiteral("The Most Popular Online Discussion Board On Esoteric Subjects. "
-                          "The Best Resource For All Things Esoteric. Visit ") +
-        sites::forumHost() + QStringLiteral(" Now!");
+    //: %1 is the forum's host name. At most two lines of 468 pixels at 9 pt
+    //: bold.
+    return QCoreApplication::translate("toevane::promo",
+                                       "The Most Popular Online Discussion Board On Esoteric "
+                                       "Subjects. The Best Resource For All Things Esoteric. "
+                                       "Visit %1 Now!")
+        .arg(sites::forumHost());
 }
 
 QString coBrandCaptionStored()
 {
-    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
-                          "to your site. Put your site's name &&  link here. See \"Help\" for "
-                          "details.    Click Here for more info on co-branding.");
+    //: "&&" shows as one "&". At most three lines of 399 pixels at 8.25 pt
+    //: bold (the results window; four lines of 311 pixels in the
+    //: questionnaire).
+    return QCoreApplication::translate(
+        "toevane::promo",
+        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+        "your site's name &&  link here. See \"Help\" for details.    Click Here for more info "
+        "on co-branding.");
 }
 
 QString fullBrandCaption()
 {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website. "
-                          "Click here for more details.");
+    //: At most three lines of 399 pixels at 8.25 pt bold (the results
+    //: window; four lines of 311 pixels in the questionnaire).
+    return QCoreApplication::translate("toevane::promo",
+                                       "Home Business Opportunity. Start your own Internet "
+                                       "business and make money online. Get this software fully "
+                                       "branded for your website. Click here for more details.");
 }
 
 LinkLabel *createBanner(QWidget *parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -11,17 +12,30 @@
 // are built from this one table.
 namespace toevane::catalogue {
 
+// The translation context of the catalogue's texts.
+inline constexpr char kContext[] = "toevane::catalogue";
+
+// A text of the catalogue as it is written here: its English source, which
+// lupdate finds in QT_TRANSLATE_NOOP, translated where it is shown.
+struct Text
+{
+    const char *source;
+
+    QString toString() const { return QString::fromUtf8(source); } // the English source
+    QString shown() const; // in the user's language
+};
+
 struct Answer
 {
-    QStringView caption; // exactly as shown, trailing blanks included
-    QStringView text; // the interpretation text of this Answer
+    Text caption; // exactly as shown, trailing blanks included
+    Text text; // the interpretation text of this Answer
 };
 
 struct Question
 {
     int page; // 0..7: page, Next and Back index, place in a Reading
-    QStringView title; // caption of the questionnaire page
-    QStringView resultTitle; // caption of its frame in the results window
+    Text title; // caption of the questionnaire page
+    Text resultTitle; // caption of its frame in the results window
     QStringView key; // stem of the control names: opt<key>, lbl<key>, lbl<key>Result
     QStringView resultFrame; // name of its frame in the results window
     std::span<const Answer> answers;
@@ -29,7 +43,7 @@ struct Question
 
     constexpr int answerCount() const { return int(answers.size()); }
     constexpr bool hasBack() const { return page > 0; }
-    QString nextCaption() const;
+    QString nextCaption() const; // shown in the user's language
     QString optionName(int answer) const; // opt<key>_<answer>
     QString answerLabelName() const; // lbl<key>
     QString textLabelName() const; // lbl<key>Result

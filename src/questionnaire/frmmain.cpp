@@ -41,7 +41,9 @@ constexpr QRect kExitButton { 360, 22, 100, 28 };
 
 QString introText()
 {
-    return QStringLiteral(
+    //: Four lines of 464 pixels at 8.25 pt bold.
+    return QCoreApplication::translate(
+        "toevane::frmMain",
         "Toevane is a feet divination software. Know what your toes reveal about your "
         "personality with this simple tool. Just choose the right options that stand true for "
         "you and get your answers! ");
@@ -67,8 +69,8 @@ frmMain::frmMain(QWidget *parent)
     QWidget *root = client();
 
     QGroupBox *frame5 = band("Frame5", kBottomBand, root);
-    m_cmdExit =
-        look::greyButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), kExitButton, frame5);
+    //: Fits in 92 pixels at 8.25 pt bold.
+    m_cmdExit = look::greyButton(QStringLiteral("cmdExit"), tr("&Exit"), kExitButton, frame5);
     connect(m_cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     setExitButton(m_cmdExit);
     m_lblCobrand = promo::createCoBrandLabel(frame5);
@@ -114,12 +116,12 @@ QWidget *frmMain::buildPage(int page)
     auto *frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("fraToe_%1").arg(page));
     frame->setFont(look::verdana(8.25, look::Weight::Bold));
-    frame->setTitle(question.title.toString());
+    frame->setTitle(question.title.shown());
     look::setTextColor(frame, look::kPink);
 
     for (int answer = 0; answer < question.answerCount(); ++answer) {
         auto *option =
-            new QRadioButton(question.answers[std::size_t(answer)].caption.toString(), frame);
+            new QRadioButton(question.answers[std::size_t(answer)].caption.shown(), frame);
         option->setObjectName(question.optionName(answer));
         look::setTextColor(option, look::kLightOrange);
         option->setGeometry(14, kOptionTop + answer * kOptionPitch, kPageArea.width() - 28,
@@ -131,8 +133,9 @@ QWidget *frmMain::buildPage(int page)
                                   kNextButton, frame);
     connect(next, &QPushButton::clicked, this, [this, page] { cmdNext_Click(page); });
     if (question.hasBack()) {
-        auto *back = look::greyButton(QStringLiteral("cmdBack_%1").arg(page),
-                                      QStringLiteral("&Back"), kBackButton, frame);
+        //: Fits in 84 pixels at 8.25 pt bold.
+        auto *back = look::greyButton(QStringLiteral("cmdBack_%1").arg(page), tr("&Back"),
+                                      kBackButton, frame);
         connect(back, &QPushButton::clicked, this, [this, page] { cmdBack_Click(page); });
     }
     return frame;
@@ -201,13 +204,13 @@ void frmMain::cmdNext_Click(int index)
         return;
     if (!pageAnswered(index)) {
         if (!catalogue::question(index).answerRequired) {
-            const auto answer = showMessage(QStringLiteral("Do you want to select this option ?"),
-                                            QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No,
-                                            QMessageBox::Yes);
+            const auto answer =
+                showMessage(tr("Do you want to select this option ?"), QMessageBox::NoIcon,
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
             if (answer == QMessageBox::No)
                 ShowPage(index + 1);
         } else {
-            showMessage(QStringLiteral("Please select an option"), QMessageBox::Information);
+            showMessage(tr("Please select an option"), QMessageBox::Information);
         }
         return;
     }

@@ -13,8 +13,8 @@ Reading ComposeReading(const std::function<bool(int page, int answer)> &isSelect
                 continue;
             const catalogue::Answer &chosen = question.answers[std::size_t(answer)];
             entry.answered = true;
-            entry.caption = chosen.caption.toString();
-            entry.text = chosen.text.toString();
+            entry.caption = chosen.caption.shown();
+            entry.text = chosen.text.shown();
             break;
         }
     }

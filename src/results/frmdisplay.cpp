@@ -43,7 +43,10 @@ constexpr QRect kBackButton { 495, 12, 76, 28 };
 
 QString notSelectedText()
 {
-    return QStringLiteral("You are not selected this type of Toe.");
+    //: Said in place of the Toe Shape answer that was skipped; at most four
+    //: lines of 273 pixels at 8.25 pt bold.
+    return QCoreApplication::translate("toevane::frmDisplay",
+                                       "You are not selected this type of Toe.");
 }
 
 // An empty label is hidden: a screen reader would announce it by the title
@@ -72,7 +75,7 @@ frmDisplay::frmDisplay(QWidget *parent)
     QLabel *banner = promo::createBanner(frame2);
     banner->setGeometry(frame2->rect().adjusted(4, 2, -4, -2));
 
-    auto *frame1 = new QGroupBox(QStringLiteral("Toevane Interpretation"), root);
+    auto *frame1 = new QGroupBox(tr("Toevane Interpretation"), root);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(kResultsBand);
     frame1->setFont(look::verdana(8.25, look::Weight::Bold));
@@ -87,10 +90,10 @@ frmDisplay::frmDisplay(QWidget *parent)
     m_lblFullBrand->setGeometry(kPromoBox);
     m_lblCobrand->setGeometry(kPromoBox);
     promo::bringToFront(m_lblCobrand, m_lblFullBrand); // co-branding in this window
-    m_cmdExit =
-        look::greyButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), kExitButton, frame5);
-    m_cmdBack =
-        look::greyButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), kBackButton, frame5);
+    //: Fits in 68 pixels at 8.25 pt bold.
+    m_cmdExit = look::greyButton(QStringLiteral("cmdExit"), tr("&Exit"), kExitButton, frame5);
+    //: Fits in 68 pixels at 8.25 pt bold.
+    m_cmdBack = look::greyButton(QStringLiteral("cmdBack"), tr("&Back"), kBackButton, frame5);
     connect(m_cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(m_cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
     setExitButton(m_cmdExit);
@@ -108,7 +111,7 @@ void frmDisplay::buildResultFrames(QWidget *parent)
     for (const catalogue::Question &question : catalogue::questions()) {
         const int column = question.page / kRowsPerColumn;
         const int row = question.page % kRowsPerColumn;
-        auto *frame = new QGroupBox(question.resultTitle.toString(), parent);
+        auto *frame = new QGroupBox(question.resultTitle.shown(), parent);
         frame->setObjectName(question.resultFrame.toString());
         frame->setGeometry(
             QRect(QPoint(kColumnLeft[column], kFrameTop + row * kFramePitch), kFrameSize));

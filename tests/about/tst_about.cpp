@@ -238,10 +238,11 @@ void AboutTest::everyTextFitsItsControl()
     // The description: the quoted text and a rights notice naming the maker.
     auto *description = about.findChild<QLabel *>(QStringLiteral("Label1"));
     QVERIFY(description->wordWrap());
-    QVERIFY(description->text().startsWith(QStringLiteral(
-        "Toevane is a divination software based on the shape and looks of a person's feet and "
-        "the personality characteristics they reveal. The toes of our feet can tell us more "
-        "about ourselves and the problems that we may be about to face in life. ")));
+    if (qEnvironmentVariableIsEmpty("TOEVANE_TEST_LANGUAGE")) // tests/e2e/textfits.py
+        QVERIFY(description->text().startsWith(QStringLiteral(
+            "Toevane is a divination software based on the shape and looks of a person's feet and "
+            "the personality characteristics they reveal. The toes of our feet can tell us more "
+            "about ourselves and the problems that we may be about to face in life. ")));
     QVERIFY(description->text().contains(QStringLiteral("Starwell Softwares")));
 
     // The links are as wide as their text, so only the text answers a click.

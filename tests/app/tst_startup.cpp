@@ -1,6 +1,8 @@
-// The start sequence: the single-instance refusal, the questionnaire window
-// and the random choice of its promotional label.
+// The start sequence: the language of the texts, the single-instance
+// refusal, the questionnaire window and the random choice of its promotional
+// label.
 
+#include "app/language.h"
 #include "app/shell.h"
 #include "app/singleinstance.h"
 #include "questionnaire/frmmain.h"
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void initTestCase();
     void cleanup();
 
+    void theFirstUserLanguageWithATranslationWins_data();
+    void theFirstUserLanguageWithATranslationWins();
     void secondCopyShowsOnlyTheRefusalAndEnds();
     void startSeedsOnceAndOpensTheQuestionnaireOnPageZero();
     void eitherPromotionalLabelComesToTheFrontAboutHalfTheTime();
@@ -34,6 +38,26 @@ void StartupTest::initTestCase()
 void StartupTest::cleanup()
 {
     clearWindows();
+}
+
+void StartupTest::theFirstUserLanguageWithATranslationWins_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("chosen"); // empty: English
+    // clang-format off
+    QTest::newRow("territory") << QStringList { "de-DE", "en-US" } << "de";
+    QTest::newRow("POSIX name") << QStringList { "pt_BR" } << "pt_BR";
+    QTest::newRow("script") << QStringList { "zh-Hans-CN" } << "zh_CN";
+    QTest::newRow("untranslated territories") << QStringList { "pt-PT", "zh-TW", "pt", "fr-CA" } << "fr";
+    QTest::newRow("English ends") << QStringList { "he", "C", "", "x!", "en-GB", "de" } << "";
+    // clang-format on
+}
+
+void StartupTest::theFirstUserLanguageWithATranslationWins()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, chosen);
+    QCOMPARE(language::choose(uiLanguages), chosen);
 }
 
 void StartupTest::secondCopyShowsOnlyTheRefusalAndEnds()

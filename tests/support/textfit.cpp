@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,6 +99,13 @@ QStringList textsOutOfPlace(const QWidget *widget)
 QStringList textThatDoesNotFit(const QWidget *window)
 {
     QStringList problems;
+    // Every menu in the menu bar, none behind its overflow arrow.
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (QAction *item : bar->actions()) {
+            if (!bar->rect().contains(bar->actionGeometry(item)))
+                problems << describe(bar, QStringLiteral("has no room for ") + item->objectName());
+        }
+    }
     const auto children = window->findChildren<QWidget *>();
     for (const QWidget *widget : children) {
         problems << textsOutOfPlace(widget);
@@ -201,6 +211,64 @@ QStringList controlsNotNamedByTheirCaption(const QWidget *window)
         }
         if (wrong)
             problems << describe(widget, QStringLiteral("announced as \"%1\"").arg(name));
+    }
+    return problems;
+}
+
+QMap<QString, QString> controlTexts(const QWidget *window)
+{
+    QMap<QString, QString> texts; // by the path of object names from the window
+    const auto add = [&](const QObject *control, const QString &text) {
+        QString path = control->objectName();
+        for (const QObject *o = control->parent(); o && o != window; o = o->parent())
+            path.prepend(o->objectName() + u'/');
+        if (!text.isEmpty())
+            texts.insert(path, text);
+    };
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<const QLabel *>(widget))
+            add(label, label->text());
+        else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+            add(button, button->text());
+        else if (auto *group = qobject_cast<const QGroupBox *>(widget))
+            add(group, group->title());
+        else if (auto *box = qobject_cast<const QLineEdit *>(widget))
+            add(box, box->text());
+        else if (auto *box = qobject_cast<const QPlainTextEdit *>(widget))
+            add(box, box->toPlainText());
+    }
+    for (const QAction *action : window->findChildren<QAction *>())
+        add(action, action->text());
+    return texts;
+}
+
+QStringList accessKeysUsedTwice(const QWidget *window)
+{
+    QList<QList<const QObject *>> scopes(1); // the window's, then each menu's
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(window))
+            scopes[0].append(button);
+    }
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (const QAction *item : bar->actions()) {
+            scopes[0].append(item);
+            if (item->menu()) {
+                const QList<QAction *> items = item->menu()->actions();
+                scopes.append(QList<const QObject *>(items.cbegin(), items.cend()));
+            }
+        }
+    }
+    QStringList problems;
+    for (const auto &scope : std::as_const(scopes)) {
+        QMap<QString, QString> owners; // access key: the control that has it
+        for (const QObject *control : scope) {
+            const QString key =
+                QKeySequence::mnemonic(control->property("text").toString()).toString().toUpper();
+            if (!key.isEmpty() && owners.contains(key))
+                problems << owners[key] + QStringLiteral(" and ") + control->objectName() +
+                        QStringLiteral(" share ") + key;
+            owners.insert(key, control->objectName());
+        }
     }
     return problems;
 }
