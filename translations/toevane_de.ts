@@ -304,7 +304,7 @@
     <message>
         <source>&amp;OK</source>
         <extracomment>Fits in 80 pixels at 8.25 pt bold.</extracomment>
-        <translation>&amp;OK</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
