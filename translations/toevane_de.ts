@@ -318,7 +318,7 @@
     <message>
         <source>Toevane is a divination software based on the shape and looks of a person&apos;s feet and the personality characteristics they reveal. The toes of our feet can tell us more about ourselves and the problems that we may be about to face in life. Copyright © Starwell Softwares. All rights reserved.</source>
         <extracomment>Five lines of 383 pixels at 8.25 pt.</extracomment>
-        <translation>Toevane ist ein Wahrsageprogramm, das Form und Aussehen der Füße eines Menschen deutet und die Charakterzüge, die sie verraten. Unsere Zehen können uns mehr über uns selbst sagen und über die Probleme, die uns im Leben bevorstehen könnten. Copyright © Starwell Softwares. Alle Rechte vorbehalten.</translation>
+        <translation>Toevane ist ein Wahrsageprogramm, das aus Form und Aussehen der Füße eines Menschen seine Charakterzüge herausliest. Unsere Zehen können uns mehr über uns selbst verraten und über die Probleme, die uns im Leben bevorstehen könnten. Copyright © Starwell Softwares. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
