@@ -6,23 +6,23 @@
     <message>
         <source>Refer A Friend</source>
         <extracomment>The frame of the form; fits in 455 pixels at 9.75 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einem Freund empfehlen</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
         <extracomment>Fits in 217 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt &amp;weiterempfehlen</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
     </message>
 </context>
 <context>
     <name>toevane::Shell</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm läuft bereits.</translation>
     </message>
 </context>
 <context>
@@ -34,269 +34,269 @@
     </message>
     <message>
         <source>You are not very comfortable with sharing your feelings with others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es fällt dir nicht leicht, deine Gefühle mit anderen zu teilen.</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>This toe indicates a high level of energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solche Zehen zeugen von viel Energie.</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurz</translation>
     </message>
     <message>
         <source>This toe indicates that you are controlled and not very expressive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solche Zehen zeigen, dass du beherrscht bist und wenig von dir preisgibst.</translation>
     </message>
     <message>
         <source>Pointed</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitz</translation>
     </message>
     <message>
         <source>This toe indicates that you are prone to sudden bursts of energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solche Zehen zeigen, dass du zu plötzlichen Energieschüben neigst.</translation>
     </message>
     <message>
         <source>Rounded</source>
-        <translation type="unfinished"></translation>
+        <translation>Rund</translation>
     </message>
     <message>
         <source>You are vulnerable but also diplomatic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist verletzlich, aber auch diplomatisch.</translation>
     </message>
     <message>
         <source>Spatulate</source>
-        <translation type="unfinished"></translation>
+        <translation>Spatelförmig</translation>
     </message>
     <message>
         <source>This toe indicates a lot of energy that can be powerful if used the right way. </source>
-        <translation type="unfinished"></translation>
+        <translation>Solche Zehen zeugen von einer Energie, die viel bewirken kann, wenn du sie richtig einsetzt.</translation>
     </message>
     <message>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteckig</translation>
     </message>
     <message>
         <source>This toe signifies a practical and down-to-earth nature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solche Zehen stehen für ein praktisches, bodenständiges Wesen.</translation>
     </message>
     <message>
         <source>Bent towards Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum großen Zeh gebogen</translation>
     </message>
     <message>
         <source>This means that you still think about past happenings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das bedeutet, dass du noch oft an Vergangenes denkst.</translation>
     </message>
     <message>
         <source>Bent towards Little Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum kleinen Zeh gebogen</translation>
     </message>
     <message>
         <source>You are in a hurry to face the unknown future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kannst es kaum erwarten, der unbekannten Zukunft zu begegnen.</translation>
     </message>
     <message>
         <source>Large Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Kräftiger großer Zeh</translation>
     </message>
     <message>
         <source>You may talk too much on the verge of boastfulness and not implement all your ideas but you may also be rational. This also indicates wealth and prosperity. </source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht redest du zu viel, fast schon prahlerisch, und setzt nicht alle Ideen um, kannst aber auch vernünftig sein. Das deutet auch auf Wohlstand hin.</translation>
     </message>
     <message>
         <source>Small Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Zierlicher großer Zeh</translation>
     </message>
     <message>
         <source>You may not be very dependable by nature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Natur aus bist du vielleicht nicht sehr zuverlässig.</translation>
     </message>
     <message>
         <source>Rounded Big Toe </source>
-        <translation type="unfinished"></translation>
+        <translation>Runder großer Zeh</translation>
     </message>
     <message>
         <source>You are very clever and can go to great heights in life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist sehr klug und kannst es im Leben weit bringen.</translation>
     </message>
     <message>
         <source>Painful Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmerzender großer Zeh</translation>
     </message>
     <message>
         <source>You may have to face sorrows in life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht steht dir im Leben mancher Kummer bevor.</translation>
     </message>
     <message>
         <source>Standalone Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstehender großer Zeh</translation>
     </message>
     <message>
         <source>Second Toe Larger than the Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Zeh größer als der große</translation>
     </message>
     <message>
         <source>You may have a dominating nature. But you can be a leader if you take life positively.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht hast du ein dominantes Wesen. Doch wenn du das Leben positiv angehst, kannst du andere gut führen.</translation>
     </message>
     <message>
         <source>Second Toe Smaller than the Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Zeh kleiner als der große</translation>
     </message>
     <message>
         <source>You will have an average lifestyle with enough money but never more. </source>
-        <translation type="unfinished"></translation>
+        <translation>Du wirst ein durchschnittliches Leben führen, mit genug Geld, aber nie mehr.</translation>
     </message>
     <message>
         <source>Webbed Second Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Zeh mit Schwimmhaut</translation>
     </message>
     <message>
         <source>Your career means everything to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Karriere bedeutet dir alles.</translation>
     </message>
     <message>
         <source>High Arches</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohes Fußgewölbe</translation>
     </message>
     <message>
         <source>You are very logical by nature and a thinker at heart. You may tend to dream a lot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist von Natur aus sehr logisch und ein Denker durch und durch. Vielleicht träumst du gern und viel.</translation>
     </message>
     <message>
         <source>Low Arches or Flat Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Flaches Gewölbe oder Plattfüße</translation>
     </message>
     <message>
         <source>You are very practical by nature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist von Natur aus sehr praktisch veranlagt.</translation>
     </message>
     <message>
         <source>Swollen Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwollene Füße</translation>
     </message>
     <message>
         <source>Twisted</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdreht</translation>
     </message>
     <message>
         <source>You may tend to run away from the truth and need encouragement from others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht läufst du gern vor der Wahrheit davon und brauchst die Ermutigung anderer.</translation>
     </message>
     <message>
         <source>Bent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebogen</translation>
     </message>
     <message>
         <source>You may scared to bear responsibility and very unsure of yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht scheust du Verantwortung und bist dir deiner selbst sehr unsicher.</translation>
     </message>
     <message>
         <source>Crooked</source>
-        <translation type="unfinished"></translation>
+        <translation>Krumm</translation>
     </message>
     <message>
         <source>You may change your thinking to please others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht änderst du deine Meinung, um anderen zu gefallen.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>You may not have a very dependable nature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht bist du kein besonders verlässlicher Mensch.</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>You are well liked and respected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist beliebt und geachtet.</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>You may become wealthy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht wirst du reich.</translation>
     </message>
     <message>
         <source>Copper</source>
-        <translation type="unfinished"></translation>
+        <translation>Kupferfarben</translation>
     </message>
     <message>
         <source>You will lead a royal life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du wirst ein königliches Leben führen.</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkrecht</translation>
     </message>
     <message>
         <source>You may go to all extent to support your opinions</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht gehst du für deine Überzeugungen bis zum Äußersten.</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Waagerecht</translation>
     </message>
     <message>
         <source>You may feel emotional unstable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht fühlst du dich emotional unausgeglichen.</translation>
     </message>
     <message>
         <source>Toe Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussehen der Zehen</translation>
     </message>
     <message>
         <source>Inclination of Toes</source>
-        <translation type="unfinished"></translation>
+        <translation>Neigung der Zehen</translation>
     </message>
     <message>
         <source>Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Großer Zeh</translation>
     </message>
     <message>
         <source>Second Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Zeh</translation>
     </message>
     <message>
         <source>Foot Arches </source>
-        <translation type="unfinished"></translation>
+        <translation>Fußgewölbe</translation>
     </message>
     <message>
         <source>Foot Arches</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußgewölbe</translation>
     </message>
     <message>
         <source>Toe Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehenform</translation>
     </message>
     <message>
         <source>Color of Nails</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe der Nägel</translation>
     </message>
     <message>
         <source>Ridges on Toe Nails</source>
-        <translation type="unfinished"></translation>
+        <translation>Rillen auf den Zehennägeln</translation>
     </message>
     <message>
         <source>&amp;Analyze My Toes</source>
         <extracomment>The last page&apos;s button; fits in 132 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zehen &amp;analysieren</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <extracomment>Fits in 132 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
 </context>
 <context>
@@ -304,26 +304,26 @@
     <message>
         <source>&amp;OK</source>
         <extracomment>Fits in 80 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>Three lines of 383 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geld verdienen von zu Hause: Starte dein eigenes Internetgeschäft. Hol dir diese Software mit dem Namen deiner Website.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken für mehr Details</translation>
     </message>
     <message>
         <source>Toevane is a divination software based on the shape and looks of a person&apos;s feet and the personality characteristics they reveal. The toes of our feet can tell us more about ourselves and the problems that we may be about to face in life. Copyright © Starwell Softwares. All rights reserved.</source>
         <extracomment>Five lines of 383 pixels at 8.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Toevane ist ein Wahrsageprogramm, das aus Form und Aussehen der Füße eines Menschen seine Charakterzüge herausliest. Unsere Zehen können uns mehr über uns selbst verraten und über die Probleme, die uns im Leben bevorstehen könnten. Copyright © Starwell Softwares. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the forum&apos;s address. One line of 383 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier geht’s zu %1</translation>
     </message>
 </context>
 <context>
@@ -331,21 +331,21 @@
     <message>
         <source>You are not selected this type of Toe.</source>
         <extracomment>Said in place of the Toe Shape answer that was skipped; at most four lines of 273 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du hast keine Zehenform gewählt.</translation>
     </message>
     <message>
         <source>Toevane Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevane-Deutung</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Back</source>
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
 </context>
 <context>
@@ -353,25 +353,25 @@
     <message>
         <source>Toevane is a feet divination software. Know what your toes reveal about your personality with this simple tool. Just choose the right options that stand true for you and get your answers! </source>
         <extracomment>Four lines of 464 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Toevane ist ein Programm zum Fußlesen. Finde mit diesem einfachen Werkzeug heraus, was deine Zehen über deine Persönlichkeit verraten. Wähle einfach die Antworten, die auf dich zutreffen, und erhalte deine Deutung!</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>Fits in 92 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Back</source>
         <extracomment>Fits in 84 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>Do you want to select this option ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchtest du auf dieser Seite eine Antwort wählen?</translation>
     </message>
     <message>
         <source>Please select an option</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle eine Antwort aus.</translation>
     </message>
 </context>
 <context>
@@ -379,107 +379,107 @@
     <message>
         <source>E&amp;xit</source>
         <extracomment>Fits in 75 pixels at 8.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Download Starwell Softwares</source>
         <extracomment>Fits in 233 pixels at 9.75 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Starwell Softwares laden</translation>
     </message>
     <message>
         <source>Click Here To Visit Starwell Softwares</source>
         <extracomment>Fits in 239 pixels at 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Besuche Starwell Softwares</translation>
     </message>
     <message>
         <source>Starwell Softwares like this one can be created and maintained only with your support. The best way to support Starwell Board is to visit %1 regularly and take part in its discussions and activities.</source>
         <extracomment>%1 is the forum&apos;s address. The four promotions: at most four lines of 465 pixels at 9.75 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Programme wie dieses gibt es nur dank deiner Unterstützung. Am besten unterstützt du das Starwell Board, indem du regelmäßig %1 besuchst und bei den Diskussionen und Aktivitäten mitmachst.</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. These programs cannot be supported and maintained without you visiting the site regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuche bitte regelmäßig %1 und unterstütze die Seite, indem du bei den Diskussionen und anderen Aktivitäten mitmachst. Ohne deine regelmäßigen Besuche können diese Programme nicht gepflegt werden.</translation>
     </message>
     <message>
         <source>%1 is a FREE online discussion forum for all esoteric subjects. To help the site develop and maintain this program, please visit it regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein KOSTENLOSES Online-Forum für alle esoterischen Themen. Besuche es bitte regelmäßig, damit die Seite dieses Programm weiterentwickeln und pflegen kann.</translation>
     </message>
     <message>
         <source>%1 needs your help! All you have to do is visit it regularly and take part in its various discussions and activities, to help maintain and develop more Starwell Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht deine Hilfe! Besuche die Seite einfach regelmäßig und mach bei ihren Diskussionen und Aktivitäten mit – so hilfst du, weitere Programme von Starwell Softwares zu entwickeln.</translation>
     </message>
     <message>
         <source>Click To Visit %1</source>
         <extracomment>%1 is the forum&apos;s address. Fits in 471 pixels at 14.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Besuche %1</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Starwell Softwares. From a single software, we have now grown to become the world’s largest resource of starwell softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first paragraph; with the second, at most 257 pixels high in 233 pixels at 9 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wenn dir dieses Programm gefallen hat, interessieren dich sicher auch unsere anderen Programme von Starwell Softwares. Aus einem einzigen Programm ist die weltweit größte Sammlung solcher Programme geworden. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultes – wir haben Programme für alle Bereiche und bieten so eine große Auswahl für jedes Interesse.</translation>
     </message>
     <message>
         <source>All the programs in the Starwell Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
         <extracomment>The second paragraph.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Programme von Starwell Softwares sind einfach zu bedienen. Sie machen Spaß und sind zugleich sehr informativ. Probiere sie noch heute aus und erzähle Freunden und Familie davon.</translation>
     </message>
 </context>
 <context>
     <name>toevane::menus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsere &amp;Website besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
         <extracomment>The questionnaire&apos;s item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
         <extracomment>The results window&apos;s item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nach Updates suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber die Software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
         <extracomment>A menu of the menu bar, whose four menus share 484 pixels at 8.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
         <extracomment>The menu bar&apos;s last menu, always greyed out; the four menus share 484 pixels at 8.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geld &amp;online verdienen</translation>
     </message>
 </context>
 <context>
     <name>toevane::modHelp</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd"/>Möchtest du nach einem Update suchen?</translation>
     </message>
 </context>
 <context>
@@ -491,51 +491,51 @@
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib zwei verschiedene E-Mail-Adressen ein.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib eine gültige E-Mail-Adresse ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deinen Namen ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deine E-Mail-Adresse ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deine Nachricht ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib den Namen deines Freundes ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib die E-Mail-Adresse deines Freundes ein.</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Nachricht</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name deines Freundes</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse deines Freundes</translation>
     </message>
 </context>
 <context>
@@ -543,17 +543,17 @@
     <message>
         <source>The Most Popular Online Discussion Board On Esoteric Subjects. The Best Resource For All Things Esoteric. Visit %1 Now!</source>
         <extracomment>%1 is the forum&apos;s host name. At most two lines of 468 pixels at 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das beliebteste Online-Forum für Esoterik. Die beste Quelle für alles Esoterische. Besuche jetzt %1!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;. At most three lines of 399 pixels at 8.25 pt bold (the results window; four lines of 311 pixels in the questionnaire).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Co-Branding für deine Website: mehr Treue und mehr Besucher. Name &amp;&amp; Link deiner Website hier. Siehe „Hilfe“. Hier klicken für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>At most three lines of 399 pixels at 8.25 pt bold (the results window; four lines of 311 pixels in the questionnaire).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geld verdienen von zu Hause: Starte dein eigenes Internetgeschäft. Hol dir diese Software mit dem Namen deiner Website. Hier klicken für mehr Details.</translation>
     </message>
 </context>
 </TS>
