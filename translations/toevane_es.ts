@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>You may have a dominating nature. But you can be a leader if you take life positively.</source>
-        <translation>Puede que tengas un carácter dominante, pero si te tomas la vida con optimismo, puedes ser un gran líder.</translation>
+        <translation>Puede que tengas un carácter dominante, pero si te tomas la vida con optimismo, puedes llegar a ser líder.</translation>
     </message>
     <message>
         <source>Second Toe Smaller than the Big Toe</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>You will have an average lifestyle with enough money but never more. </source>
-        <translation>Tendrás un nivel de vida normal, con el dinero justo, pero nunca más.</translation>
+        <translation>Tendrás un nivel de vida medio, con dinero suficiente, pero nunca de sobra.</translation>
     </message>
     <message>
         <source>Webbed Second Toe</source>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Correo de tu amigo</translation>
+        <translation>Dirección de correo de tu amigo</translation>
     </message>
 </context>
 <context>
