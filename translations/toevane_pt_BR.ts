@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>You may have a dominating nature. But you can be a leader if you take life positively.</source>
-        <translation>Talvez você tenha uma natureza dominadora. Mas pode ser um líder se encarar a vida de forma positiva.</translation>
+        <translation>Talvez você tenha uma natureza dominadora. Mas pode ser líder se encarar a vida de forma positiva.</translation>
     </message>
     <message>
         <source>Second Toe Smaller than the Big Toe</source>
@@ -543,7 +543,7 @@
     <message>
         <source>The Most Popular Online Discussion Board On Esoteric Subjects. The Best Resource For All Things Esoteric. Visit %1 Now!</source>
         <extracomment>%1 is the forum&apos;s host name. At most two lines of 468 pixels at 9 pt bold.</extracomment>
-        <translation>O fórum de discussão on-line mais popular sobre assuntos esotéricos. O melhor recurso para tudo o que é esotérico. Visite %1 agora!</translation>
+        <translation>O fórum de discussão on-line mais popular sobre esoterismo. O melhor recurso para tudo o que é esotérico. Visite %1 agora!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
