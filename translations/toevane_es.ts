@@ -6,23 +6,23 @@
     <message>
         <source>Refer A Friend</source>
         <extracomment>The frame of the form; fits in 455 pixels at 9.75 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recomiéndaselo a un amigo</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
         <extracomment>Fits in 217 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recomendar ahora</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de correo no puede contener espacios</translation>
     </message>
 </context>
 <context>
     <name>toevane::Shell</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación ya se está ejecutando</translation>
     </message>
 </context>
 <context>
@@ -34,269 +34,269 @@
     </message>
     <message>
         <source>You are not very comfortable with sharing your feelings with others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te cuesta compartir tus sentimientos con los demás.</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandes</translation>
     </message>
     <message>
         <source>This toe indicates a high level of energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos dedos indican un alto nivel de energía.</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortos</translation>
     </message>
     <message>
         <source>This toe indicates that you are controlled and not very expressive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos dedos indican que eres una persona contenida y poco expresiva.</translation>
     </message>
     <message>
         <source>Pointed</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntiagudos</translation>
     </message>
     <message>
         <source>This toe indicates that you are prone to sudden bursts of energy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos dedos indican que tiendes a tener arranques repentinos de energía.</translation>
     </message>
     <message>
         <source>Rounded</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondeados</translation>
     </message>
     <message>
         <source>You are vulnerable but also diplomatic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eres una persona vulnerable, pero también diplomática.</translation>
     </message>
     <message>
         <source>Spatulate</source>
-        <translation type="unfinished"></translation>
+        <translation>Espatulados</translation>
     </message>
     <message>
         <source>This toe indicates a lot of energy that can be powerful if used the right way. </source>
-        <translation type="unfinished"></translation>
+        <translation>Estos dedos indican mucha energía, que puede ser muy poderosa si la usas bien.</translation>
     </message>
     <message>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangulares</translation>
     </message>
     <message>
         <source>This toe signifies a practical and down-to-earth nature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos dedos revelan un carácter práctico y con los pies en la tierra.</translation>
     </message>
     <message>
         <source>Bent towards Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinados hacia el dedo gordo</translation>
     </message>
     <message>
         <source>This means that you still think about past happenings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Significa que todavía le das vueltas a cosas del pasado.</translation>
     </message>
     <message>
         <source>Bent towards Little Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinados hacia el meñique</translation>
     </message>
     <message>
         <source>You are in a hurry to face the unknown future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes prisa por afrontar lo que te depare el futuro.</translation>
     </message>
     <message>
         <source>Large Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Dedo gordo grande</translation>
     </message>
     <message>
         <source>You may talk too much on the verge of boastfulness and not implement all your ideas but you may also be rational. This also indicates wealth and prosperity. </source>
-        <translation type="unfinished"></translation>
+        <translation>Quizá hables demasiado, rozando la fanfarronería, y no lleves a cabo todas tus ideas, pero también sabes ser racional. Además, indica riqueza y prosperidad.</translation>
     </message>
     <message>
         <source>Small Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Dedo gordo pequeño</translation>
     </message>
     <message>
         <source>You may not be very dependable by nature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que por naturaleza no seas muy de fiar.</translation>
     </message>
     <message>
         <source>Rounded Big Toe </source>
-        <translation type="unfinished"></translation>
+        <translation>Dedo gordo redondeado</translation>
     </message>
     <message>
         <source>You are very clever and can go to great heights in life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eres muy inteligente y puedes llegar muy lejos en la vida.</translation>
     </message>
     <message>
         <source>Painful Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Dedo gordo dolorido</translation>
     </message>
     <message>
         <source>You may have to face sorrows in life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que tengas que afrontar penas en la vida.</translation>
     </message>
     <message>
         <source>Standalone Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Dedo gordo separado</translation>
     </message>
     <message>
         <source>Second Toe Larger than the Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo dedo mayor que el gordo</translation>
     </message>
     <message>
         <source>You may have a dominating nature. But you can be a leader if you take life positively.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que tengas un carácter dominante, pero si te tomas la vida con optimismo, puedes llegar a ser líder.</translation>
     </message>
     <message>
         <source>Second Toe Smaller than the Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo dedo menor que el gordo</translation>
     </message>
     <message>
         <source>You will have an average lifestyle with enough money but never more. </source>
-        <translation type="unfinished"></translation>
+        <translation>Tendrás un nivel de vida medio, con dinero suficiente, pero nunca de sobra.</translation>
     </message>
     <message>
         <source>Webbed Second Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo dedo palmeado</translation>
     </message>
     <message>
         <source>Your career means everything to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu carrera profesional lo es todo para ti.</translation>
     </message>
     <message>
         <source>High Arches</source>
-        <translation type="unfinished"></translation>
+        <translation>Arcos altos</translation>
     </message>
     <message>
         <source>You are very logical by nature and a thinker at heart. You may tend to dream a lot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes una mente muy lógica y en el fondo eres una persona reflexiva. Puede que tiendas a soñar mucho.</translation>
     </message>
     <message>
         <source>Low Arches or Flat Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arcos bajos o pies planos</translation>
     </message>
     <message>
         <source>You are very practical by nature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eres una persona muy práctica por naturaleza.</translation>
     </message>
     <message>
         <source>Swollen Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pies hinchados</translation>
     </message>
     <message>
         <source>Twisted</source>
-        <translation type="unfinished"></translation>
+        <translation>Retorcidos</translation>
     </message>
     <message>
         <source>You may tend to run away from the truth and need encouragement from others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que tiendas a huir de la verdad y necesites el ánimo de los demás.</translation>
     </message>
     <message>
         <source>Bent</source>
-        <translation type="unfinished"></translation>
+        <translation>Doblados</translation>
     </message>
     <message>
         <source>You may scared to bear responsibility and very unsure of yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que te dé miedo asumir responsabilidades y tengas poca confianza en ti.</translation>
     </message>
     <message>
         <source>Crooked</source>
-        <translation type="unfinished"></translation>
+        <translation>Torcidos</translation>
     </message>
     <message>
         <source>You may change your thinking to please others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que cambies de opinión para agradar a los demás.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negras</translation>
     </message>
     <message>
         <source>You may not have a very dependable nature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que tu carácter no sea muy fiable.</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azules</translation>
     </message>
     <message>
         <source>You are well liked and respected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caes bien y la gente te respeta.</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillas</translation>
     </message>
     <message>
         <source>You may become wealthy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que llegues a hacer fortuna.</translation>
     </message>
     <message>
         <source>Copper</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobrizas</translation>
     </message>
     <message>
         <source>You will lead a royal life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Llevarás una vida de reyes.</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticales</translation>
     </message>
     <message>
         <source>You may go to all extent to support your opinions</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que hagas lo que sea por defender tus opiniones.</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontales</translation>
     </message>
     <message>
         <source>You may feel emotional unstable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que te sientas emocionalmente inestable.</translation>
     </message>
     <message>
         <source>Toe Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspecto de los dedos</translation>
     </message>
     <message>
         <source>Inclination of Toes</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinación de los dedos</translation>
     </message>
     <message>
         <source>Big Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Dedo gordo</translation>
     </message>
     <message>
         <source>Second Toe</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo dedo</translation>
     </message>
     <message>
         <source>Foot Arches </source>
-        <translation type="unfinished"></translation>
+        <translation>Arcos del pie</translation>
     </message>
     <message>
         <source>Foot Arches</source>
-        <translation type="unfinished"></translation>
+        <translation>Arcos del pie</translation>
     </message>
     <message>
         <source>Toe Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de los dedos</translation>
     </message>
     <message>
         <source>Color of Nails</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de las uñas</translation>
     </message>
     <message>
         <source>Ridges on Toe Nails</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrías en las uñas</translation>
     </message>
     <message>
         <source>&amp;Analyze My Toes</source>
         <extracomment>The last page&apos;s button; fits in 132 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analizar &amp;mis dedos</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <extracomment>Fits in 132 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;guiente</translation>
     </message>
 </context>
 <context>
@@ -304,26 +304,26 @@
     <message>
         <source>&amp;OK</source>
         <extracomment>Fits in 80 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>Three lines of 383 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con la marca de tu web.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para más detalles</translation>
     </message>
     <message>
         <source>Toevane is a divination software based on the shape and looks of a person&apos;s feet and the personality characteristics they reveal. The toes of our feet can tell us more about ourselves and the problems that we may be about to face in life. Copyright © Starwell Softwares. All rights reserved.</source>
         <extracomment>Five lines of 383 pixels at 8.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Toevane es un programa de adivinación basado en la forma y el aspecto de los pies de una persona y en los rasgos de personalidad que revelan. Los dedos de los pies pueden contarnos más sobre nosotros mismos y sobre los problemas que quizá nos esperan en la vida. Copyright © Starwell Softwares. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the forum&apos;s address. One line of 383 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para visitar %1</translation>
     </message>
 </context>
 <context>
@@ -331,21 +331,21 @@
     <message>
         <source>You are not selected this type of Toe.</source>
         <extracomment>Said in place of the Toe Shape answer that was skipped; at most four lines of 273 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No has seleccionado ninguna forma de los dedos.</translation>
     </message>
     <message>
         <source>Toevane Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretación de Toevane</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Back</source>
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;trás</translation>
     </message>
 </context>
 <context>
@@ -353,25 +353,25 @@
     <message>
         <source>Toevane is a feet divination software. Know what your toes reveal about your personality with this simple tool. Just choose the right options that stand true for you and get your answers! </source>
         <extracomment>Four lines of 464 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Toevane es un programa de adivinación por los pies. Descubre lo que tus dedos revelan sobre tu personalidad con esta sencilla herramienta. ¡Solo tienes que elegir las opciones que encajan contigo y obtendrás tus respuestas!</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>Fits in 92 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Back</source>
         <extracomment>Fits in 84 pixels at 8.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>Do you want to select this option ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres seleccionar una opción?</translation>
     </message>
     <message>
         <source>Please select an option</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona una opción</translation>
     </message>
 </context>
 <context>
@@ -379,107 +379,107 @@
     <message>
         <source>E&amp;xit</source>
         <extracomment>Fits in 75 pixels at 8.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Download Starwell Softwares</source>
         <extracomment>Fits in 233 pixels at 9.75 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Descarga Starwell Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Starwell Softwares</source>
         <extracomment>Fits in 239 pixels at 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visita Starwell Softwares</translation>
     </message>
     <message>
         <source>Starwell Softwares like this one can be created and maintained only with your support. The best way to support Starwell Board is to visit %1 regularly and take part in its discussions and activities.</source>
         <extracomment>%1 is the forum&apos;s address. The four promotions: at most four lines of 465 pixels at 9.75 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Programas como este de Starwell Softwares solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyar a Starwell Board es visitar %1 a menudo y participar en sus debates y actividades.</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. These programs cannot be supported and maintained without you visiting the site regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita %1 a menudo y apóyalo participando en los debates y demás actividades. Sin tus visitas habituales al sitio no podemos mantener estos programas.</translation>
     </message>
     <message>
         <source>%1 is a FREE online discussion forum for all esoteric subjects. To help the site develop and maintain this program, please visit it regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un foro de debate en línea GRATUITO sobre todos los temas esotéricos. Para ayudar al sitio a crecer y a mantener este programa, visítalo a menudo.</translation>
     </message>
     <message>
         <source>%1 needs your help! All you have to do is visit it regularly and take part in its various discussions and activities, to help maintain and develop more Starwell Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡%1 necesita tu ayuda! Solo tienes que visitarlo a menudo y participar en sus debates y actividades para ayudar a mantener y crear más programas de Starwell Softwares.</translation>
     </message>
     <message>
         <source>Click To Visit %1</source>
         <extracomment>%1 is the forum&apos;s address. Fits in 471 pixels at 14.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visita %1</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Starwell Softwares. From a single software, we have now grown to become the world’s largest resource of starwell softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first paragraph; with the second, at most 257 pixels high in 233 pixels at 9 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si te ha gustado este programa, seguro que te interesan nuestros otros programas de Starwell Softwares. Empezamos con uno solo y hoy somos la mayor colección de starwell softwares del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas de todo tipo para que cada cual elija según sus intereses.</translation>
     </message>
     <message>
         <source>All the programs in the Starwell Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
         <extracomment>The second paragraph.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los programas de Starwell Softwares son sencillos y fáciles de usar. No solo son divertidos, sino también muy instructivos. Pruébalos hoy mismo y comparte tu experiencia con tus amigos y familiares.</translation>
     </message>
 </context>
 <context>
     <name>toevane::menus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda en &amp;línea</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visítanos en la web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
         <extracomment>The questionnaire&apos;s item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Buscar act&amp;ualizaciones</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
         <extracomment>The results window&apos;s item.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar actualizaciones</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca del programa</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
         <extracomment>A menu of the menu bar, whose four menus share 484 pixels at 8.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Donar</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
         <extracomment>The menu bar&apos;s last menu, always greyed out; the four menus share 484 pixels at 8.25 pt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ganar dinero en &amp;línea</translation>
     </message>
 </context>
 <context>
     <name>toevane::modHelp</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que haya una actualización disponible para este programa.<byte value="xd"/>¿Quieres buscar actualizaciones?</translation>
     </message>
 </context>
 <context>
@@ -491,51 +491,51 @@
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce dos direcciones de correo distintas</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce una dirección de correo válida</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce tu nombre</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce tu dirección de correo</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce tu mensaje</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce el nombre de tu amigo</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce la dirección de correo de tu amigo</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu dirección de correo</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu mensaje</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de tu amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de correo de tu amigo</translation>
     </message>
 </context>
 <context>
@@ -543,17 +543,17 @@
     <message>
         <source>The Most Popular Online Discussion Board On Esoteric Subjects. The Best Resource For All Things Esoteric. Visit %1 Now!</source>
         <extracomment>%1 is the forum&apos;s host name. At most two lines of 468 pixels at 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El foro de debate en línea más popular sobre temas esotéricos. El mejor recurso para todo lo esotérico. ¡Visita %1 ya!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;. At most three lines of 399 pixels at 8.25 pt bold (the results window; four lines of 311 pixels in the questionnaire).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pon la marca de tu web en este programa. Gana fidelidad y tráfico. Pon aquí el nombre y el enlace de tu web. Más detalles en «Ayuda». Haz clic aquí para saber más.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>At most three lines of 399 pixels at 8.25 pt bold (the results window; four lines of 311 pixels in the questionnaire).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con la marca de tu web. Haz clic aquí para más detalles.</translation>
     </message>
 </context>
 </TS>
