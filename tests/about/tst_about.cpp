@@ -235,13 +235,16 @@ void AboutTest::everyTextFitsItsControl()
     const QStringList problems = textThatDoesNotFit(&about);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 
-    // The description: the quoted text and a rights notice naming the maker.
+    // The description: the quoted text and a rights notice naming the maker
+    // (in English; tests/e2e/textfits.py runs this in other languages too).
     auto *description = about.findChild<QLabel *>(QStringLiteral("Label1"));
     QVERIFY(description->wordWrap());
-    QVERIFY(description->text().startsWith(QStringLiteral(
-        "Toevane is a divination software based on the shape and looks of a person's feet and "
-        "the personality characteristics they reveal. The toes of our feet can tell us more "
-        "about ourselves and the problems that we may be about to face in life. ")));
+    QVERIFY(
+        qEnvironmentVariableIsSet("TOEVANE_TEST_LANGUAGE") ||
+        description->text().startsWith(QStringLiteral(
+            "Toevane is a divination software based on the shape and looks of a person's feet and "
+            "the personality characteristics they reveal. The toes of our feet can tell us more "
+            "about ourselves and the problems that we may be about to face in life. ")));
     QVERIFY(description->text().contains(QStringLiteral("Starwell Softwares")));
 
     // The links are as wide as their text, so only the text answers a click.

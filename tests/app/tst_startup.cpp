@@ -1,6 +1,8 @@
-// The start sequence: the single-instance refusal, the questionnaire window
-// and the random choice of its promotional label.
+// The start sequence: the language of the texts, the single-instance
+// refusal, the questionnaire window and the random choice of its promotional
+// label.
 
+#include "app/language.h"
 #include "app/shell.h"
 #include "app/singleinstance.h"
 #include "questionnaire/frmmain.h"
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void initTestCase();
     void cleanup();
 
+    void theFirstUserLanguageWithATranslationWins_data();
+    void theFirstUserLanguageWithATranslationWins();
     void secondCopyShowsOnlyTheRefusalAndEnds();
     void startSeedsOnceAndOpensTheQuestionnaireOnPageZero();
     void eitherPromotionalLabelComesToTheFrontAboutHalfTheTime();
@@ -34,6 +38,30 @@ void StartupTest::initTestCase()
 void StartupTest::cleanup()
 {
     clearWindows();
+}
+
+void StartupTest::theFirstUserLanguageWithATranslationWins_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("chosen"); // empty: English
+    // clang-format off
+    QTest::newRow("language and territory") << QStringList { "de-DE", "en-US" } << "de";
+    QTest::newRow("POSIX name") << QStringList { "pt_BR" } << "pt_BR";
+    QTest::newRow("script and territory") << QStringList { "zh-Hans-CN" } << "zh_CN";
+    QTest::newRow("territory") << QStringList { "zh-CN" } << "zh_CN";
+    QTest::newRow("other territory: next") << QStringList { "pt-PT", "zh-TW", "fr-CA" } << "fr";
+    QTest::newRow("language alone of two territories") << QStringList { "pt", "ar" } << "ar";
+    QTest::newRow("English ends the search") << QStringList { "he", "en-GB", "de" } << "";
+    QTest::newRow("C, nonsense and none") << QStringList { "C", "", "x!", "ja-JP" } << "ja";
+    QTest::newRow("nothing translated") << QStringList { "ko", "nl-NL" } << "";
+    // clang-format on
+}
+
+void StartupTest::theFirstUserLanguageWithATranslationWins()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, chosen);
+    QCOMPARE(language::choose(uiLanguages), chosen);
 }
 
 void StartupTest::secondCopyShowsOnlyTheRefusalAndEnds()

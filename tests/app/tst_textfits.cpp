@@ -7,11 +7,13 @@
 // and button faces its own way.
 //
 // tests/e2e/textfits.py runs these checks again with other stand-in fonts
-// and scale factors; it names the font and the factor it set up in
-// TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE, which initTestCase
-// confirms, so that a set-up that does not take effect cannot pass.
+// and scale factors, and in each language; it names the font and the factor
+// it set up in TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE, which
+// initTestCase confirms, so that a set-up that does not take effect cannot
+// pass, and the language in TOEVANE_TEST_LANGUAGE (support/isolation.h).
 
 #include "about/frmabout.h"
+#include "app/language.h"
 #include "common/look.h"
 #include "common/platform.h"
 #include "common/style.h"
@@ -61,6 +63,8 @@ private Q_SLOTS:
     void everyTextFitsItsControl();
     void everyControlAnnouncesItsOwnCaption_data();
     void everyControlAnnouncesItsOwnCaption();
+    void everyTextIsTranslatedWithAccessKeysOfItsOwn_data();
+    void everyTextIsTranslatedWithAccessKeysOfItsOwn();
     void everyPictureIsDrawnForTheScreensPixelDensity_data();
     void everyPictureIsDrawnForTheScreensPixelDensity();
     void everyWindowLooksAsFusionDrawsIt_data();
@@ -90,7 +94,13 @@ void TextFitsTest::initTestCase()
 void TextFitsTest::everyTextFitsItsControl_data()
 {
     QTest::addColumn<std::function<QWidget *()>>("make");
-    QTest::newRow("questionnaire") << std::function<QWidget *()>([] { return new frmMain; });
+    for (int page = 0; page < catalogue::kQuestionCount; ++page) {
+        QTest::addRow("questionnaire, page %d", page) << std::function<QWidget *()>([page] {
+            auto *questionnaire = new frmMain;
+            questionnaire->ShowPage(page);
+            return questionnaire;
+        });
+    }
     // Answer n on every page (the last one where a page has fewer): together
     // the rows show every caption and text of the catalogue. Answer -1 leaves
     // the results window as it opens.
@@ -131,6 +141,35 @@ void TextFitsTest::everyControlAnnouncesItsOwnCaption()
     QFETCH(std::function<QWidget *()>, make);
     std::unique_ptr<QWidget> window(make());
     const QStringList problems = controlsNotNamedByTheirCaption(window.get());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+void TextFitsTest::everyTextIsTranslatedWithAccessKeysOfItsOwn_data()
+{
+    everyControlAnnouncesItsOwnCaption_data();
+}
+
+void TextFitsTest::everyTextIsTranslatedWithAccessKeysOfItsOwn()
+{
+    // Every text differs from its English source, but the window's title
+    // (also shown inside the About window and the exit screen).
+    QFETCH(std::function<QWidget *()>, make);
+    const QString language = qEnvironmentVariable("TOEVANE_TEST_LANGUAGE");
+    const std::unique_ptr<QWidget> window = shownOnScreen(make);
+    QVERIFY(window);
+    QStringList problems = accessKeysUsedTwice(window.get());
+    if (!language.isEmpty()) {
+        language::uninstall();
+        const std::unique_ptr<QWidget> english(make());
+        const QMap<QString, QString> sources = controlTexts(english.get());
+        QCOMPARE(language::install({ language }), language);
+        const QMap<QString, QString> texts = controlTexts(window.get());
+        QCOMPARE(texts.keys(), sources.keys());
+        for (auto text = texts.cbegin(); text != texts.cend(); ++text) {
+            if (text.value() == sources.value(text.key()) && text.value() != window->windowTitle())
+                problems << text.key() + QStringLiteral(" is not translated: ") + text.value();
+        }
+    }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 

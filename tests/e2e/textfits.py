@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The text-fit checks with another stand-in font, at a scale factor.
 
-  textfits.py FONT FACTOR TST_TEXTFITS TST_ABOUT TST_FRMNAGSCREEN2
+  textfits.py FONT FACTOR TST_TEXTFITS TST_ABOUT TST_FRMNAGSCREEN2 [LANGUAGE]
 
 Where Verdana is missing the program asks for DejaVu Sans, and where that is
 missing too (Fedora, Ubuntu without DejaVu) fontconfig gives Liberation Sans
@@ -10,8 +10,11 @@ the test programs see, through a private fontconfig configuration that lists
 only its files (the system's other settings stay); FACTOR goes to
 QT_SCALE_FACTOR. The three test programs (their text-fit functions) then run
 on Qt's offscreen platform; tst_textfits confirms the font and the factor
-through TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE. The exit status is
-0 when every program passed.
+through TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE. LANGUAGE (a
+translation: de, pt_BR, ...) goes to TOEVANE_TEST_LANGUAGE: the programs run
+in it, where tst_textfits also finds every text translated, and a CJK font
+(fonts-wqy-microhei) stands beside FONT for the letters it lacks, as on a
+desktop. The exit status is 0 when every program passed.
 """
 
 import glob
@@ -45,12 +48,17 @@ FONTS_CONF = """<?xml version="1.0"?>
 """
 
 
+# The CJK font that takes the letters the stand-in lacks, and its package.
+CJK_FONT = ("/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", "fonts-wqy-microhei")
+
+
 class Unavailable(Exception):
     """The font is not installed."""
 
 
-def font_environment(font, root):
-    """Environment entries that leave `font` the only font, set up in root.
+def font_environment(font, root, cjk=False):
+    """Environment entries that leave `font` the only font (and the CJK font
+    with it, if cjk), set up in root.
 
     Returns (entries, family). HOME and the XDG folders move into root too,
     so that no font of the user's own is found."""
@@ -62,6 +70,10 @@ def font_environment(font, root):
             break
     if len(files) < 2:
         raise Unavailable(f"{family} is not installed: apt-get install {package}")
+    if cjk:
+        if not os.path.exists(CJK_FONT[0]):
+            raise Unavailable(f"{CJK_FONT[0]} is missing: apt-get install {CJK_FONT[1]}")
+        files.append(CJK_FONT[0])
     fonts = os.path.join(root, "fonts")
     os.makedirs(fonts)
     for path in files:
@@ -98,14 +110,16 @@ def run_programs(commands, env, timeout=240):
     return failed
 
 
-def check_text_fits(commands, font, factor=None, expected_scale=None, extra_env=None):
+def check_text_fits(commands, font, factor=None, expected_scale=None, extra_env=None,
+                    language=None):
     """Runs the commands with `font` as the only font; returns the failed ones.
 
     factor goes to QT_SCALE_FACTOR; expected_scale (default: factor) is the
-    device pixel ratio the programs must see."""
+    device pixel ratio the programs must see; language, the translation they
+    run in (with the CJK font beside `font`)."""
     root = tempfile.mkdtemp(prefix=f"toevane-textfit-{font}-")
     try:
-        entries, family = font_environment(font, root)
+        entries, family = font_environment(font, root, cjk=bool(language))
         env = dict(os.environ)
         env["QT_QPA_PLATFORM"] = "offscreen"  # unless extra_env names another
         env["QT_QPA_PLATFORMTHEME"] = ""
@@ -117,6 +131,9 @@ def check_text_fits(commands, font, factor=None, expected_scale=None, extra_env=
         env.update(extra_env or {})
         env["TOEVANE_TEXTFIT_FAMILY"] = family
         env["TOEVANE_TEXTFIT_SCALE"] = str(expected_scale or factor or 1)
+        env.pop("TOEVANE_TEST_LANGUAGE", None)
+        if language:
+            env["TOEVANE_TEST_LANGUAGE"] = language
         return run_programs(commands, env)
     finally:
         shutil.rmtree(root, ignore_errors=True)
@@ -131,20 +148,22 @@ def fit_commands(tst_textfits, tst_about, tst_frmnagscreen2):
 
 
 def main(argv):
-    if len(argv) != 6 or argv[1] not in FONTS:
+    if len(argv) not in (6, 7) or argv[1] not in FONTS:
         print(__doc__)
         return 2
     font, factor = argv[1], argv[2]
-    commands = fit_commands(*argv[3:])
+    language = argv[6] if len(argv) == 7 else None
+    commands = fit_commands(*argv[3:6])
+    setting = f"{FONTS[font][0]} at {factor}x" + (f" in {language}" if language else "")
     try:
-        failed = check_text_fits(commands, font, factor)
+        failed = check_text_fits(commands, font, factor, language=language)
     except Unavailable as missing:
         print(f"FAIL: {missing}")
         return 1
     if failed:
-        print(f"FAIL: {FONTS[font][0]} at {factor}x: {', '.join(failed)}")
+        print(f"FAIL: {setting}: {', '.join(failed)}")
         return 1
-    print(f"PASS: every text fits with {FONTS[font][0]} at {factor}x")
+    print(f"PASS: every text fits with {setting}")
     return 0
 
 

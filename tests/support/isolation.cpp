@@ -1,5 +1,7 @@
 #include "support/isolation.h"
 
+#include "app/language.h"
+
 #include "app/settingsstore.h"
 
 #include <QDir>
@@ -30,6 +32,9 @@ QString isolateTestSettings()
     // For this process, and inherited by every program a test starts.
     moveSettingsStore(root);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    if (const QString language = qEnvironmentVariable("TOEVANE_TEST_LANGUAGE");
+        !language.isEmpty() && toevane::language::install({ language }) != language)
+        qFatal("isolateTestSettings: no translation for %s", qPrintable(language));
     return root;
 }
 

@@ -6,7 +6,9 @@
 // an IDE, a shell): call it first in initTestCase(). Qt's test mode goes on,
 // and the settings store, the runtime folder for the instance lock and the
 // configuration folder of any child process move into a temporary folder of
-// this process, removed when it ends. Returns that folder.
+// this process, removed when it ends. The texts are English, the source,
+// unless TOEVANE_TEST_LANGUAGE names a translation ("de", "pt_BR"), which
+// is then installed as the program would install it. Returns that folder.
 QString isolateTestSettings();
 
 // Gives the settings store an empty home of its own, for a test that needs a

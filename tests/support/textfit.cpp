@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,6 +99,13 @@ QStringList textsOutOfPlace(const QWidget *widget)
 QStringList textThatDoesNotFit(const QWidget *window)
 {
     QStringList problems;
+    // Every menu in the menu bar, none behind its overflow arrow.
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (QAction *item : bar->actions()) {
+            if (!bar->rect().contains(bar->actionGeometry(item)))
+                problems << describe(bar, QStringLiteral("has no room for ") + item->objectName());
+        }
+    }
     const auto children = window->findChildren<QWidget *>();
     for (const QWidget *widget : children) {
         problems << textsOutOfPlace(widget);
@@ -201,6 +211,75 @@ QStringList controlsNotNamedByTheirCaption(const QWidget *window)
         }
         if (wrong)
             problems << describe(widget, QStringLiteral("announced as \"%1\"").arg(name));
+    }
+    return problems;
+}
+
+namespace {
+
+QString pathOf(const QObject *object, const QWidget *window)
+{
+    QString path = object->objectName();
+    for (const QObject *outer = object->parent(); outer && outer != window; outer = outer->parent())
+        path.prepend(outer->objectName() + u'/');
+    return path;
+}
+
+} // namespace
+
+QMap<QString, QString> controlTexts(const QWidget *window)
+{
+    QMap<QString, QString> texts;
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        QString text;
+        if (auto *label = qobject_cast<const QLabel *>(widget))
+            text = label->text();
+        else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+            text = button->text();
+        else if (auto *group = qobject_cast<const QGroupBox *>(widget))
+            text = group->title();
+        else if (auto *box = qobject_cast<const QLineEdit *>(widget))
+            text = box->text();
+        else if (auto *box = qobject_cast<const QPlainTextEdit *>(widget))
+            text = box->toPlainText();
+        if (!text.isEmpty())
+            texts.insert(pathOf(widget, window), text);
+    }
+    for (const QAction *action : window->findChildren<QAction *>()) {
+        if (!action->text().isEmpty())
+            texts.insert(pathOf(action, window), action->text());
+    }
+    return texts;
+}
+
+QStringList accessKeysUsedTwice(const QWidget *window)
+{
+    QList<QList<std::pair<QString, QString>>> scopes(1); // (control, caption) by scope
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(window))
+            scopes[0].append({ button->objectName(), button->text() });
+    }
+    if (const auto *bar = window->findChild<QMenuBar *>()) {
+        for (const QAction *item : bar->actions()) {
+            scopes[0].append({ item->objectName(), item->text() });
+            if (const QMenu *menu = item->menu()) {
+                scopes.emplace_back();
+                for (const QAction *inner : menu->actions())
+                    scopes.last().append({ inner->objectName(), inner->text() });
+            }
+        }
+    }
+    QStringList problems;
+    for (const auto &scope : std::as_const(scopes)) {
+        QMap<QString, QString> owners; // access key: the control that has it
+        for (const auto &[name, caption] : scope) {
+            const QString key = QKeySequence::mnemonic(caption).toString().toUpper();
+            if (key.isEmpty())
+                continue;
+            if (owners.contains(key))
+                problems << QStringLiteral("%1 and %2 share %3").arg(owners[key], name, key);
+            owners.insert(key, name);
+        }
     }
     return problems;
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QMap>
 #include <QStringList>
 
 class QWidget;
 
 // Lists every piece of text inside the window that does not fit the control
-// showing it: labels (wrapped or not), buttons, check boxes, option buttons
-// and group box titles. Each entry names the control and what it needs.
+// showing it: labels (wrapped or not), buttons, check boxes, option buttons,
+// group box titles and the menu bar's menus. Each entry names the control and what it needs.
 QStringList textThatDoesNotFit(const QWidget *window);
 
 // Lists every control whose name for screen readers (as Qt's accessibility
@@ -14,3 +15,11 @@ QStringList textThatDoesNotFit(const QWidget *window);
 // option and check buttons (access-key ampersands removed), labels that show
 // text, and text boxes, whose name must be their own and not a frame's title.
 QStringList controlsNotNamedByTheirCaption(const QWidget *window);
+
+// The texts the window's controls show (captions, frame titles, labels, text
+// boxes, the menu bar's items), each under the object names that lead to it.
+QMap<QString, QString> controlTexts(const QWidget *window);
+
+// Lists every access key that two controls of one scope share: the window's
+// visible buttons with the menu bar's menus, and each menu's items.
+QStringList accessKeysUsedTwice(const QWidget *window);
