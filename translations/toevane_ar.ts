@@ -296,7 +296,7 @@
     <message>
         <source>&amp;Next</source>
         <extracomment>Fits in 132 pixels at 8.25 pt bold.</extracomment>
-        <translation>&amp;التالي</translation>
+        <translation>ا&amp;لتالي</translation>
     </message>
 </context>
 <context>
@@ -309,7 +309,7 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>Three lines of 383 pixels at 8.25 pt bold.</extracomment>
-        <translation>فرصة عمل من المنزل. ابدأ مشروعك الخاص واكسب المال عبر الإنترنت. احصل على هذا البرنامج بعلامة موقعك التجارية بالكامل.</translation>
+        <translation>فرصة عمل من المنزل. ابدأ مشروعك الخاص واربح المال عبر الإنترنت. احصل على هذا البرنامج بعلامة موقعك التجارية بالكامل.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -345,7 +345,7 @@
     <message>
         <source>&amp;Back</source>
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
-        <translation>&amp;رجوع</translation>
+        <translation>ر&amp;جوع</translation>
     </message>
 </context>
 <context>
@@ -363,7 +363,7 @@
     <message>
         <source>&amp;Back</source>
         <extracomment>Fits in 84 pixels at 8.25 pt bold.</extracomment>
-        <translation>&amp;رجوع</translation>
+        <translation>ر&amp;جوع</translation>
     </message>
     <message>
         <source>Do you want to select this option ?</source>
@@ -428,7 +428,7 @@
     <name>toevane::menus</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>&amp;الملف</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -440,11 +440,11 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;تعليمات</translation>
+        <translation>تعليما&amp;ت</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>تعليمات &amp;عبر الإنترنت</translation>
+        <translation>تعليما&amp;ت عبر الإنترنت</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
@@ -458,21 +458,21 @@
     <message>
         <source>&amp;Check for Software Update</source>
         <extracomment>The results window&apos;s item.</extracomment>
-        <translation>&amp;التحقق من وجود تحديث للبرنامج</translation>
+        <translation>التحقق من وجو&amp;د تحديث للبرنامج</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;حول البرنامج</translation>
+        <translation>حول &amp;البرنامج</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
         <extracomment>A menu of the menu bar, whose four menus share 484 pixels at 8.25 pt.</extracomment>
-        <translation>ت&amp;برع</translation>
+        <translation>تبر&amp;ع</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
         <extracomment>The menu bar&apos;s last menu, always greyed out; the four menus share 484 pixels at 8.25 pt.</extracomment>
-        <translation>ا&amp;كسب المال عبر الإنترنت</translation>
+        <translation>ا&amp;ربح المال عبر الإنترنت</translation>
     </message>
 </context>
 <context>
@@ -553,7 +553,7 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>At most three lines of 399 pixels at 8.25 pt bold (the results window; four lines of 311 pixels in the questionnaire).</extracomment>
-        <translation>فرصة عمل من المنزل. ابدأ مشروعك الخاص واكسب المال عبر الإنترنت. احصل على هذا البرنامج بعلامة موقعك التجارية بالكامل. انقر هنا لمزيد من التفاصيل.</translation>
+        <translation>فرصة عمل من المنزل. ابدأ مشروعك الخاص واربح المال عبر الإنترنت. احصل على هذا البرنامج بعلامة موقعك التجارية بالكامل. انقر هنا لمزيد من التفاصيل.</translation>
     </message>
 </context>
 </TS>
