@@ -526,10 +526,6 @@
         <translation>عنوان بريدك الإلكتروني</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>رسالتك</translation>
-    </message>
-    <message>
         <source>Friend&apos;s Name</source>
         <translation>اسم صديقك</translation>
     </message>

@@ -526,10 +526,6 @@
         <translation>Deine E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>Deine Nachricht</translation>
-    </message>
-    <message>
         <source>Friend&apos;s Name</source>
         <translation>Name deines Freundes</translation>
     </message>

@@ -526,10 +526,6 @@
         <translation>Tu dirección de correo</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>Tu mensaje</translation>
-    </message>
-    <message>
         <source>Friend&apos;s Name</source>
         <translation>Nombre de tu amigo</translation>
     </message>

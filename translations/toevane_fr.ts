@@ -309,7 +309,7 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>Three lines of 383 pixels at 8.25 pt bold.</extracomment>
-        <translation>Travail à domicile : lancez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel aux couleurs de votre site.</translation>
+        <translation>Travail à domicile&#xa0;: lancez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel aux couleurs de votre site.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -353,7 +353,7 @@
     <message>
         <source>Toevane is a feet divination software. Know what your toes reveal about your personality with this simple tool. Just choose the right options that stand true for you and get your answers! </source>
         <extracomment>Four lines of 464 pixels at 8.25 pt bold.</extracomment>
-        <translation>Toevane est un logiciel de divination par les pieds. Découvrez ce que vos orteils révèlent de votre personnalité grâce à cet outil tout simple. Choisissez les réponses qui vous correspondent et obtenez votre interprétation !</translation>
+        <translation>Toevane est un logiciel de divination par les pieds. Découvrez ce que vos orteils révèlent de votre personnalité grâce à cet outil tout simple. Choisissez les réponses qui vous correspondent et obtenez votre interprétation&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>Do you want to select this option ?</source>
-        <translation>Voulez-vous choisir une réponse sur cette page ?</translation>
+        <translation>Voulez-vous choisir une réponse sur cette page&#xa0;?</translation>
     </message>
     <message>
         <source>Please select an option</source>
@@ -406,7 +406,7 @@
     </message>
     <message>
         <source>%1 needs your help! All you have to do is visit it regularly and take part in its various discussions and activities, to help maintain and develop more Starwell Softwares.</source>
-        <translation>%1 a besoin de vous ! Il vous suffit de le visiter régulièrement et de participer à ses discussions et activités pour aider à maintenir et à créer d’autres logiciels Starwell Softwares.</translation>
+        <translation>%1 a besoin de vous&#xa0;! Il vous suffit de le visiter régulièrement et de participer à ses discussions et activités pour aider à maintenir et à créer d’autres logiciels Starwell Softwares.</translation>
     </message>
     <message>
         <source>Click To Visit %1</source>
@@ -416,7 +416,7 @@
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Starwell Softwares. From a single software, we have now grown to become the world’s largest resource of starwell softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first paragraph; with the second, at most 257 pixels high in 233 pixels at 9 pt.</extracomment>
-        <translation>Si ce logiciel vous a plu, nos autres logiciels Starwell Softwares vous intéresseront sûrement. Partis d’un seul logiciel, nous proposons aujourd’hui la plus grande collection de logiciels de ce genre au monde. Astrologie, voyance, tarot, numérologie ou occultisme : nous avons des programmes dans tous les domaines, pour offrir à chacun un large choix selon ses centres d’intérêt.</translation>
+        <translation>Si ce logiciel vous a plu, nos autres logiciels Starwell Softwares vous intéresseront sûrement. Partis d’un seul logiciel, nous proposons aujourd’hui la plus grande collection de logiciels de ce genre au monde. Astrologie, voyance, tarot, numérologie ou occultisme&#xa0;: nous avons des programmes dans tous les domaines, pour offrir à chacun un large choix selon ses centres d’intérêt.</translation>
     </message>
     <message>
         <source>All the programs in the Starwell Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -479,7 +479,7 @@
     <name>toevane::modHelp</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible.<byte value="xd"/>Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible.<byte value="xd"/>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -526,10 +526,6 @@
         <translation>Votre adresse e-mail</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>Votre message</translation>
-    </message>
-    <message>
         <source>Friend&apos;s Name</source>
         <translation>Nom de votre ami</translation>
     </message>
@@ -543,17 +539,17 @@
     <message>
         <source>The Most Popular Online Discussion Board On Esoteric Subjects. The Best Resource For All Things Esoteric. Visit %1 Now!</source>
         <extracomment>%1 is the forum&apos;s host name. At most two lines of 468 pixels at 9 pt bold.</extracomment>
-        <translation>Le forum de discussion ésotérique le plus populaire. La meilleure source sur l’ésotérisme. Visitez vite %1 !</translation>
+        <translation>Le forum de discussion ésotérique le plus populaire. La meilleure source sur l’ésotérisme. Visitez vite %1&#xa0;!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>&quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;. At most three lines of 399 pixels at 8.25 pt bold (the results window; four lines of 311 pixels in the questionnaire).</extracomment>
-        <translation>Personnalisez ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et gagnez du trafic. Nom &amp;&amp; lien de votre site ici. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Personnalisez ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et gagnez du trafic. Nom &amp;&amp; lien de votre site ici. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>At most three lines of 399 pixels at 8.25 pt bold (the results window; four lines of 311 pixels in the questionnaire).</extracomment>
-        <translation>Travail à domicile : lancez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel aux couleurs de votre site. Cliquez ici pour en savoir plus.</translation>
+        <translation>Travail à domicile&#xa0;: lancez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel aux couleurs de votre site. Cliquez ici pour en savoir plus.</translation>
     </message>
 </context>
 </TS>

@@ -526,10 +526,6 @@
         <translation>Il tuo indirizzo email</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>Il tuo messaggio</translation>
-    </message>
-    <message>
         <source>Friend&apos;s Name</source>
         <translation>Nome del tuo amico</translation>
     </message>

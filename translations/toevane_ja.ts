@@ -526,10 +526,6 @@
         <translation>あなたのメールアドレス</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>メッセージ</translation>
-    </message>
-    <message>
         <source>Friend&apos;s Name</source>
         <translation>友だちの名前</translation>
     </message>

@@ -526,10 +526,6 @@
         <translation>Seu endereço de e-mail</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>Sua mensagem</translation>
-    </message>
-    <message>
         <source>Friend&apos;s Name</source>
         <translation>Nome do amigo</translation>
     </message>

@@ -526,10 +526,6 @@
         <translation>Ваш адрес эл. почты</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>Ваше сообщение</translation>
-    </message>
-    <message>
         <source>Friend&apos;s Name</source>
         <translation>Имя друга</translation>
     </message>

@@ -526,10 +526,6 @@
         <translation>你的电子邮件地址</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>你的留言</translation>
-    </message>
-    <message>
         <source>Friend&apos;s Name</source>
         <translation>朋友的姓名</translation>
     </message>

@@ -19,8 +19,10 @@ inline constexpr const char *kYourNamePlaceholder =
     QT_TRANSLATE_NOOP("toevane::modTellAFriend", "Your Name");
 inline constexpr const char *kYourEmailPlaceholder =
     QT_TRANSLATE_NOOP("toevane::modTellAFriend", "Your Email Address");
-inline constexpr const char *kMessagePlaceholder =
-    QT_TRANSLATE_NOOP("toevane::modTellAFriend", "Your Message");
+// The message box lies out of sight and its text goes into the referral
+// request as it stands: it stays English in every language, so that the
+// request is the same whatever the language.
+inline constexpr const char *kMessagePlaceholder = "Your Message";
 inline constexpr const char *kFriendNamePlaceholder =
     QT_TRANSLATE_NOOP("toevane::modTellAFriend", "Friend's Name");
 inline constexpr const char *kFriendEmailPlaceholder =

@@ -32,9 +32,11 @@
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace toevane;
 
@@ -50,6 +52,35 @@ std::unique_ptr<QWidget> shownOnScreen(const std::function<QWidget *()> &make)
         window.reset();
     return window;
 }
+
+// Installed above the program's own translation, it passes every lookup on
+// and notes the texts that the translation has an entry for, so that a word
+// that a language writes as English does ("File" in Italian) counts as
+// translated, and a text that never went through the translation does not.
+class TranslatedTexts : public QTranslator
+{
+public:
+    explicit TranslatedTexts(const QString &language)
+    {
+        if (m_language.load(QStringLiteral(":/translations/toevane_") + language))
+            QCoreApplication::installTranslator(this);
+    }
+    ~TranslatedTexts() override { QCoreApplication::removeTranslator(this); }
+    QString translate(const char *context, const char *source, const char *disambiguation,
+                      int n) const override
+    {
+        QString text = m_language.translate(context, source, disambiguation, n);
+        if (!text.isEmpty())
+            m_seen.insert(text);
+        return text;
+    }
+    bool isEmpty() const override { return false; }
+    bool has(const QString &text) const { return m_seen.contains(text); }
+
+private:
+    QTranslator m_language;
+    mutable QSet<QString> m_seen;
+};
 
 } // namespace
 
@@ -155,7 +186,12 @@ void TextFitsTest::everyTextIsTranslatedWithAccessKeysOfItsOwn()
     // (also shown inside the About window and the exit screen).
     QFETCH(std::function<QWidget *()>, make);
     const QString language = qEnvironmentVariable("TOEVANE_TEST_LANGUAGE");
+    std::optional<TranslatedTexts> translated;
+    if (!language.isEmpty())
+        translated.emplace(language);
     const std::unique_ptr<QWidget> window = shownOnScreen(make);
+    if (translated)
+        QVERIFY(QCoreApplication::removeTranslator(&*translated));
     QVERIFY(window);
     QStringList problems = accessKeysUsedTwice(window.get());
     if (!language.isEmpty()) {
@@ -166,7 +202,8 @@ void TextFitsTest::everyTextIsTranslatedWithAccessKeysOfItsOwn()
         const QMap<QString, QString> texts = controlTexts(window.get());
         QCOMPARE(texts.keys(), sources.keys());
         for (auto text = texts.cbegin(); text != texts.cend(); ++text) {
-            if (text.value() == sources.value(text.key()) && text.value() != window->windowTitle())
+            if (text.value() == sources.value(text.key()) &&
+                text.value() != window->windowTitle() && !translated->has(text.value()))
                 problems << text.key() + QStringLiteral(" is not translated: ") + text.value();
         }
     }

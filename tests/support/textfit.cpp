@@ -226,6 +226,9 @@ QMap<QString, QString> controlTexts(const QWidget *window)
             texts.insert(path, text);
     };
     for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        // A control that lies wholly outside its frame is never seen.
+        if (widget->parentWidget() && !widget->parentWidget()->rect().intersects(widget->geometry()))
+            continue;
         if (auto *label = qobject_cast<const QLabel *>(widget))
             add(label, label->text());
         else if (auto *button = qobject_cast<const QAbstractButton *>(widget))

@@ -17,7 +17,8 @@ QStringList textThatDoesNotFit(const QWidget *window);
 QStringList controlsNotNamedByTheirCaption(const QWidget *window);
 
 // The texts the window's controls show (captions, frame titles, labels, text
-// boxes, the menu bar's items), each under the object names that lead to it.
+// boxes, the menu bar's items), each under the object names that lead to it;
+// a control that lies wholly outside its frame is left out.
 QMap<QString, QString> controlTexts(const QWidget *window);
 
 // Lists every access key that two controls of one scope share: the window's
