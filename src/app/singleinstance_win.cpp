@@ -96,11 +96,16 @@ bool SingleInstanceGuard::acquire()
     if (m_lock)
         return true;
     HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName(m_path).c_str());
-    // No handle: an object of that name that this user may not open (made by
-    // someone else in this session). It must not keep the program from
-    // starting: it runs unguarded.
-    if (!mutex)
-        return true;
+    if (!mutex) {
+        // Access denied: the mutex is there, but its security descriptor
+        // shuts this copy out. The name carries this user's identifier, so
+        // it was made by another copy of this user's, one started as
+        // administrator (its mutex grants only the administrators): that
+        // copy runs. Any other failure (the name taken by an object of
+        // another kind) must not keep the program from starting: it runs
+        // unguarded.
+        return GetLastError() != ERROR_ACCESS_DENIED;
+    }
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
         return false;
