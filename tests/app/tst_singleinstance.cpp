@@ -19,6 +19,11 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <sddl.h>
+#endif
 
 using namespace toevane;
 
@@ -90,6 +95,7 @@ private Q_SLOTS:
     void copyThatEndedDoesNotBlockTheNextStart_data();
     void copyThatEndedDoesNotBlockTheNextStart();
     void exactlyOneOfSimultaneousStartsRuns();
+    void mutexClosedToThisCopyMeansAnotherCopyRuns();
     void ownerlessLockFileIsTakenOver_data();
     void ownerlessLockFileIsTakenOver();
     void lockLivesInAFolderOfTheUsersOwn_data();
@@ -143,6 +149,28 @@ void SingleInstanceTest::exactlyOneOfSimultaneousStartsRuns()
         child.stop();
     answers.sort();
     QCOMPARE(answers, QStringList(7, QStringLiteral("refused")) << QStringLiteral("won"));
+}
+
+void SingleInstanceTest::mutexClosedToThisCopyMeansAnotherCopyRuns()
+{
+#ifdef Q_OS_WIN
+    SingleInstanceGuard guard(m_lockPath);
+    QVERIFY(guard.acquire());
+    const QString name = guard.heldPath();
+    guard.release();
+    // Made as a copy started as administrator makes it: closed to this one.
+    PSECURITY_DESCRIPTOR closed = nullptr;
+    QVERIFY(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;GA;;;SY)", SDDL_REVISION_1,
+                                                                 &closed, nullptr));
+    SECURITY_ATTRIBUTES attributes { sizeof attributes, closed, FALSE };
+    const HANDLE mutex = CreateMutexW(&attributes, FALSE, qUtf16Printable(name));
+    LocalFree(closed);
+    QVERIFY(mutex);
+    QVERIFY(!guard.acquire());
+    CloseHandle(mutex);
+#else
+    QSKIP("a lock file of this user's cannot shut this user's copies out");
+#endif
 }
 
 void SingleInstanceTest::ownerlessLockFileIsTakenOver_data()
