@@ -77,16 +77,15 @@ class WineSession(Session):
         return self._launch("wine", {}, [exe])
 
     def installed(self):
-        """The installed files (sizes, times), the uninstall entry, the shortcut, the setting."""
-        files = {(d, n): (os.stat(f"{d}/{n}").st_size, os.stat(f"{d}/{n}").st_mtime_ns)
-                 for d, _, names in os.walk(self.path(INSTALL_DIR)) for n in names}
-        return (files, self.registry(UNINSTALL_KEY), os.path.exists(self.path(SHORTCUT)),
-                self.registry(SETTINGS_KEY))
+        """The installed files (inode change times), uninstall entry, shortcut and setting."""
+        files = [(d, n, os.stat(f"{d}/{n}").st_ctime_ns)
+                 for d, _, names in os.walk(self.path(INSTALL_DIR)) for n in names]
+        return files, self.registry(UNINSTALL_KEY), os.path.exists(self.path(SHORTCUT)), \
+            self.registry(SETTINGS_KEY)
 
     def uninstall(self):
-        """The uninstaller's exit status. Uninstall.exe /S hands over to a copy of
-        itself and returns 0 at once: as NSIS advises, a copy is run from
-        elsewhere with _?=<folder> (unquoted), which waits for the end."""
+        """The uninstaller's exit status. Uninstall.exe /S returns 0 at once, its copy in
+        %TEMP% uninstalls; NSIS's way to wait for the end: a copy run with _?=<folder>."""
         shutil.copy(os.path.join(self.path(INSTALL_DIR), "Uninstall.exe"), self.drive_c)
         folder = "C:\\" + INSTALL_DIR.format(user=self._env()["USER"]).replace("/", "\\")
         return self.wine(["wine", "cmd", "/c", f"C:\\Uninstall.exe /S _?={folder}"],
@@ -111,8 +110,7 @@ def installed_reading(s, installer, settings_tool):
     check(len(re.findall(r"REG_SZ", entries)) == 1,
           f"expected one value under {SETTINGS_KEY}, found:\n{entries}")
 
-    # While the program runs, installing again and uninstalling both fail
-    # and change nothing.
+    # While it runs, installing again and uninstalling fail and change nothing.
     expect_fixed_border(s, q.wid, "the questionnaire")
     before = s.installed()
     check(s.wine(["wine", installer, "/S"], timeout=180, check_status=False).returncode != 0,
