@@ -177,17 +177,14 @@ void AboutTest::controlsShowTheirTextsInTheirLook_data()
     QTest::addColumn<QString>("text"); // null: the forum link's, which tst_links checks
     QTest::addColumn<bool>("link");
 
-    QTest::newRow("title") << "Label2"
-                           << "Toevane v1.10" << false;
+    // clang-format off
+    QTest::newRow("title") << "Label2" << "Toevane v1.10" << false;
     QTest::newRow("forum link") << "lblHomePage" << QString() << true;
-    QTest::newRow("offer") << "Label6"
-                           << "Home Business Opportunity. Start your own Internet business and "
-                              "make money online. Get this software fully branded for your website."
-                           << false;
-    QTest::newRow("offer link") << "Label5"
-                                << "Click here for more details" << true;
-    QTest::newRow("OK") << "cmdOK"
-                        << "&OK" << false;
+    QTest::newRow("offer") << "Label6" << "Home Business Opportunity. Start your own Internet business and "
+                              "make money online. Get this software fully branded for your website." << false;
+    QTest::newRow("offer link") << "Label5" << "Click here for more details" << true;
+    QTest::newRow("OK") << "cmdOK" << "&OK" << false;
+    // clang-format on
 }
 
 // Every text bold; the links underlined, pointed at by a hand, and in one

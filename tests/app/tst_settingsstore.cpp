@@ -257,20 +257,16 @@ void tst_SettingsStore::writeLeavesAloneWhatStandsBesideTheFile_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("suffix");
+    // clang-format off
     // QSettings' own lock, which the store does not take.
-    QTest::newRow("folder as lock") << "folder"
-                                    << ".lock";
-    QTest::newRow("FIFO as lock") << "fifo"
-                                  << ".lock";
-    QTest::newRow("dangling link as lock") << "link"
-                                           << ".lock";
-    QTest::newRow("fresh empty lock") << "file"
-                                      << ".lock";
+    QTest::newRow("folder as lock") << "folder" << ".lock";
+    QTest::newRow("FIFO as lock") << "fifo" << ".lock";
+    QTest::newRow("dangling link as lock") << "link" << ".lock";
+    QTest::newRow("fresh empty lock") << "file" << ".lock";
     // What a killed save could have left looks like a name of the user's.
-    QTest::newRow("a name like a leftover") << "file"
-                                            << ".aBcXyZ";
-    QTest::newRow("a name of the user's") << "file"
-                                          << ".Backup";
+    QTest::newRow("a name like a leftover") << "file" << ".aBcXyZ";
+    QTest::newRow("a name of the user's") << "file" << ".Backup";
+    // clang-format on
 }
 
 void tst_SettingsStore::writeLeavesAloneWhatStandsBesideTheFile()

@@ -258,27 +258,16 @@ void SingleInstanceTest::lockLivesInAFolderOfTheUsersOwn_data()
     QTest::addColumn<QString>("obstacle"); // what stands in the way
     QTest::addColumn<QString>("held"); // runtime, fallback or none
     const QString usable = isolatedHome() + "/runtime";
-    QTest::newRow("runtime folder") << usable << ""
-                                    << "runtime";
-    QTest::newRow("no runtime folder") << "-"
-                                       << ""
-                                       << "fallback";
-    QTest::newRow("relative runtime folder") << "runtime"
-                                             << ""
-                                             << "fallback";
-    QTest::newRow("over-long runtime path") << usable + '/' + QString(300, 'x') << ""
-                                            << "fallback";
-    QTest::newRow("runtime folder is a file") << isolatedHome() + "/file"
-                                              << ""
-                                              << "fallback";
-    QTest::newRow("another user's live lock") << usable << "foreign"
-                                              << "fallback";
-    QTest::newRow("temp folder's own a link") << "-"
-                                              << "link"
-                                              << "none";
-    QTest::newRow("temp folder's own others can write") << "-"
-                                                        << "shared"
-                                                        << "none";
+    // clang-format off
+    QTest::newRow("runtime folder") << usable << "" << "runtime";
+    QTest::newRow("no runtime folder") << "-" << "" << "fallback";
+    QTest::newRow("relative runtime folder") << "runtime" << "" << "fallback";
+    QTest::newRow("over-long runtime path") << usable + '/' + QString(300, 'x') << "" << "fallback";
+    QTest::newRow("runtime folder is a file") << isolatedHome() + "/file" << "" << "fallback";
+    QTest::newRow("another user's live lock") << usable << "foreign" << "fallback";
+    QTest::newRow("temp folder's own a link") << "-" << "link" << "none";
+    QTest::newRow("temp folder's own others can write") << "-" << "shared" << "none";
+    // clang-format on
 }
 
 void SingleInstanceTest::lockLivesInAFolderOfTheUsersOwn()

@@ -220,20 +220,14 @@ void LinksTest::onlyTheLabelInFrontAnswersAClick_data()
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("address");
 
-    QTest::newRow("new questionnaire window")
-        << Window::Questionnaire << QString() << QStringLiteral("lblFullBrand")
-        << fullBrandPageAddress();
-    QTest::newRow("questionnaire, co-branding raised")
-        << Window::Questionnaire << QStringLiteral("lblCobrand") << QStringLiteral("lblCobrand")
-        << coBrandPageAddress();
-    QTest::newRow("questionnaire, full branding raised")
-        << Window::Questionnaire << QStringLiteral("lblFullBrand") << QStringLiteral("lblFullBrand")
-        << fullBrandPageAddress();
-    QTest::newRow("new results window")
-        << Window::Results << QString() << QStringLiteral("lblCobrand") << coBrandPageAddress();
-    QTest::newRow("results, full branding raised")
-        << Window::Results << QStringLiteral("lblFullBrand") << QStringLiteral("lblFullBrand")
-        << fullBrandPageAddress();
+    const QString co = QStringLiteral("lblCobrand"), full = QStringLiteral("lblFullBrand");
+    // clang-format off
+    QTest::newRow("new questionnaire window") << Window::Questionnaire << QString() << full << fullBrandPageAddress();
+    QTest::newRow("questionnaire, co-branding raised") << Window::Questionnaire << co << co << coBrandPageAddress();
+    QTest::newRow("questionnaire, full branding raised") << Window::Questionnaire << full << full << fullBrandPageAddress();
+    QTest::newRow("new results window") << Window::Results << QString() << co << coBrandPageAddress();
+    QTest::newRow("results, full branding raised") << Window::Results << full << full << fullBrandPageAddress();
+    // clang-format on
 }
 
 void LinksTest::onlyTheLabelInFrontAnswersAClick()
@@ -275,24 +269,20 @@ void LinksTest::menusHoldExactlyTheirItemsInOrder_data()
                             "mnuMakeMoneyOnline Make Money &Online (greyed)" };
     QTest::newRow("questionnaire bar") << Window::Questionnaire << "menuBar" << bar;
     QTest::newRow("results bar") << Window::Results << "menuBar" << bar;
-    QTest::newRow("questionnaire File")
-        << Window::Questionnaire << "mnuFile" << QStringList { "mnuExit E&xit" };
-    QTest::newRow("results File") << Window::Results << "mnuFile"
-                                  << QStringList { "mnuFileBack &Back", "mnuExit E&xit" };
-    QTest::newRow("questionnaire Help") << Window::Questionnaire << "mnuHelp"
-                                        << QStringList { "mnuOnline &Online Help",
-                                                         "mnuVisit &Visit Us Online",
-                                                         "mnuHelp1 -",
-                                                         "mnuUpdate Check for Software &Update",
-                                                         "mnuHelp2 -",
-                                                         "mnuAbout &About Software" };
-    QTest::newRow("results Help") << Window::Results << "mnuHelp"
-                                  << QStringList { "mnuOnline &Online Help",
-                                                   "mnuVisit &Visit Us Online",
-                                                   "mnuFileSep1 -",
-                                                   "mnuUpdate &Check for Software Update",
-                                                   "mnuFileSep2 -",
-                                                   "mnuAbout &About Software" };
+    // The two Help menus differ in their separators' names and the update item's caption.
+    const auto help = [](const char *separator, const char *update) {
+        return QStringList {
+            "mnuOnline &Online Help",          "mnuVisit &Visit Us Online",
+            separator + QStringLiteral("1 -"), QStringLiteral("mnuUpdate ") + update,
+            separator + QStringLiteral("2 -"), "mnuAbout &About Software"
+        };
+    };
+    // clang-format off
+    QTest::newRow("questionnaire File") << Window::Questionnaire << "mnuFile" << QStringList { "mnuExit E&xit" };
+    QTest::newRow("results File") << Window::Results << "mnuFile" << QStringList { "mnuFileBack &Back", "mnuExit E&xit" };
+    QTest::newRow("questionnaire Help") << Window::Questionnaire << "mnuHelp" << help("mnuHelp", "Check for Software &Update");
+    QTest::newRow("results Help") << Window::Results << "mnuHelp" << help("mnuFileSep", "&Check for Software Update");
+    // clang-format on
 }
 
 void LinksTest::menusHoldExactlyTheirItemsInOrder()
@@ -320,11 +310,11 @@ void LinksTest::openLinkHandsOverTheAddressAndReportsNothing_data()
     QTest::addColumn<QString>("handedOver"); // empty: no browser can be found
 
     // A referral's query reaching the browser whole is tst_referafriend's.
-    QTest::newRow("already encoded stays encoded") << "http://a.example/a%20b"
-                                                   << "http://a.example/a%20b";
+    // clang-format off
+    QTest::newRow("already encoded stays encoded") << "http://a.example/a%20b" << "http://a.example/a%20b";
     // A blank cannot travel in an address: it goes as %20, nothing else changes.
-    QTest::newRow("blank") << "http://a.example/?n=Ann Lee"
-                           << "http://a.example/?n=Ann%20Lee";
+    QTest::newRow("blank") << "http://a.example/?n=Ann Lee" << "http://a.example/?n=Ann%20Lee";
+    // clang-format on
     // Without a browser Qt's message would carry the referral into the logs.
     QTest::newRow("no browser") << "http://a.example/x.php?taf1=Ann&taf2=b@c.example" << QString();
 }
