@@ -19,8 +19,8 @@ class StartupTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanup();
+    void initTestCase() { isolateTestSettings(); }
+    void cleanup() { clearWindows(); }
 
     void theFirstUserLanguageWithATranslationWins_data();
     void theFirstUserLanguageWithATranslationWins();
@@ -29,16 +29,6 @@ private Q_SLOTS:
     void eitherPromotionalLabelComesToTheFrontAboutHalfTheTime();
     void generatorNeverReachesOne();
 };
-
-void StartupTest::initTestCase()
-{
-    isolateTestSettings();
-}
-
-void StartupTest::cleanup()
-{
-    clearWindows();
-}
 
 void StartupTest::theFirstUserLanguageWithATranslationWins_data()
 {

@@ -169,7 +169,7 @@ class SoakTest : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanup();
+    void cleanup() { clearWindows(); }
     void cleanupTestCase();
 
     void walkingTheWindowsLeavesNothingBehind_data();
@@ -193,11 +193,6 @@ void SoakTest::cleanupTestCase()
 {
     qtHookData[HookAddObject] = 0;
     qtHookData[HookRemoveObject] = 0;
-}
-
-void SoakTest::cleanup()
-{
-    clearWindows();
 }
 
 void SoakTest::walkingTheWindowsLeavesNothingBehind_data()

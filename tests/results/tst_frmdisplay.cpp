@@ -36,8 +36,8 @@ class FrmDisplayTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanup();
+    void initTestCase() { isolateTestSettings(); }
+    void cleanup() { clearWindows(); }
 
     void newWindowShowsItsInitialCaptions();
     void readingFillsTheLabelsUnderEachQuestion_data();
@@ -46,16 +46,6 @@ private Q_SLOTS:
     void backAndEscReportWhatTheUserWants();
     void analyzeAndBackReplaceTheMainWindowWithoutShowingTheExitScreen();
 };
-
-void FrmDisplayTest::initTestCase()
-{
-    isolateTestSettings();
-}
-
-void FrmDisplayTest::cleanup()
-{
-    clearWindows();
-}
 
 void FrmDisplayTest::newWindowShowsItsInitialCaptions()
 {
