@@ -1,11 +1,10 @@
 // The exit screen: its look and texts, the promotional text chosen at load,
-// the forum check box, the catalogue link, the tab order and the ways of
-// closing it.
+// the forum check box, the tab order and the ways of closing it (its
+// catalogue link is tst_links').
 
 #include "common/platform.h"
 #include "exit_screen/frmnagscreen2.h"
 #include "links/addresses.h"
-#include "links/linklabel.h"
 #include "support/isolation.h"
 #include "support/recorders.h"
 #include "support/textfit.h"
@@ -28,8 +27,12 @@ class TestExitScreen : public QObject
 
 private Q_SLOTS:
     void initTestCase() { isolateTestSettings(); }
-    void init();
-    void cleanup();
+    void init() { QVERIFY((m_screen = showExitScreen(m_random))); }
+    void cleanup()
+    {
+        clearWindows();
+        QVERIFY(!m_screen);
+    }
 
     void theWindowIsAFixedWhiteWindowKeptOnTopOfOthers();
     void everyTextFitsItsControlAtNinetySixDpi_data();
@@ -43,7 +46,6 @@ private Q_SLOTS:
     void theLoadStepShowsTheTextThatTheClockSeededDrawPicks();
 
     void theForumCheckBoxOpensTheHomePageOncePerClickAndNeverStaysChecked();
-    void theCatalogueLinkOpensTheSoftwaresPage();
 
     void exitAndTheCloseBoxAskOnceForTheEndOfTheProgram_data();
     void exitAndTheCloseBoxAskOnceForTheEndOfTheProgram();
@@ -53,19 +55,6 @@ private:
     Random m_random { [this] { return m_clockReading; } };
     QPointer<frmNagScreen2> m_screen;
 };
-
-void TestExitScreen::init()
-{
-    m_screen = new frmNagScreen2(m_random);
-    m_screen->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_screen));
-}
-
-void TestExitScreen::cleanup()
-{
-    clearWindows();
-    QVERIFY(!m_screen);
-}
 
 void TestExitScreen::theWindowIsAFixedWhiteWindowKeptOnTopOfOthers()
 {
@@ -217,16 +206,6 @@ void TestExitScreen::theForumCheckBoxOpensTheHomePageOncePerClickAndNeverStaysCh
         QCOMPARE(browser.addresses(), QStringList(click, sites::forumAddress()));
         QVERIFY(!check1->isChecked());
     }
-    QVERIFY(m_screen->isVisible());
-}
-
-void TestExitScreen::theCatalogueLinkOpensTheSoftwaresPage()
-{
-    UrlRecorder browser;
-    auto *link = m_screen->findChild<LinkLabel *>(QStringLiteral("lblGoToHome"));
-    QVERIFY(link);
-    QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(browser.addresses(), QStringList { sites::forumAddress() + "/starwellsoftwares" });
     QVERIFY(m_screen->isVisible());
 }
 

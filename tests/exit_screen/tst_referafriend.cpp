@@ -36,8 +36,12 @@ class TestReferAFriend : public QObject
 
 private Q_SLOTS:
     void initTestCase() { isolateTestSettings(); }
-    void init();
-    void cleanup();
+    void init() { QVERIFY((m_screen = showExitScreen(m_random))); }
+    void cleanup()
+    {
+        clearWindows();
+        QVERIFY(!m_screen);
+    }
 
     void theFormStartsWithItsPlaceholdersAndTheMessageLineBreak();
     void placeholdersFollowTheFocus_data();
@@ -98,19 +102,6 @@ void TestReferAFriend::submit() const
 {
     QTest::mouseClick(m_screen->findChild<QPushButton *>(QStringLiteral("cmdSubmit")),
                       Qt::LeftButton);
-}
-
-void TestReferAFriend::init()
-{
-    m_screen = new frmNagScreen2(m_random);
-    m_screen->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_screen));
-}
-
-void TestReferAFriend::cleanup()
-{
-    clearWindows();
-    QVERIFY(!m_screen);
 }
 
 void TestReferAFriend::theFormStartsWithItsPlaceholdersAndTheMessageLineBreak()

@@ -1,6 +1,6 @@
-// Which control of the main windows opens which page (the addresses are the
-// addresses module's, pinned in tst_referral; the About window's links are
-// tst_about's); the menus hold exactly their items. Both windows' menus are
+// Which control of the main windows and the exit screen opens which page
+// (the addresses are the addresses module's, pinned in tst_referral; the
+// About window's links are tst_about's); the menus hold exactly their items. Both windows' menus are
 // one builder's, so their items are clicked in the questionnaire, and the
 // promotional labels in onlyTheLabelInFrontAnswersAClick.
 //
@@ -174,6 +174,7 @@ void LinksTest::everyLinkOpensExactlyItsAddress_data()
         { Window::Questionnaire, "questionnaire update item", "mnuUpdate", downloadPageAddress },
         { Window::Questionnaire, "questionnaire Donate", "mnuDonate", donatePageAddress },
         { Window::Results, "results banner", "Label61", homePageAddress },
+        { Window::ExitScreen, "exit screen catalogue link", "lblGoToHome", softwaresPageAddress },
     };
     for (const auto &row : rows)
         QTest::newRow(row.name) << row.window << QString::fromLatin1(row.control) << row.address();

@@ -51,3 +51,7 @@ QString frontPromoLabel(toevane::frmMain &window);
 void endProgramAndClearWindows(toevane::Shell &shell);
 // Deletes every top-level window that is left.
 void clearWindows();
+
+// A new exit screen drawing from random, shown and active; null if it never
+// becomes active.
+toevane::frmNagScreen2 *showExitScreen(toevane::Random &random);
