@@ -36,7 +36,7 @@ class TestReferAFriend : public QObject
 
 private Q_SLOTS:
     void initTestCase() { isolateTestSettings(); }
-    void init() { QVERIFY((m_screen = showExitScreen(m_random))); }
+    void init() { QVERIFY((m_screen = shownActive(new frmNagScreen2(m_random)))); }
     void cleanup()
     {
         clearWindows();

@@ -57,9 +57,9 @@ class FrmMainTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { isolateTestSettings(); }
+    void init() { QVERIFY((m_window = shownActive(new frmMain))); }
+    void cleanup() { clearWindows(); }
 
     void windowOpensOnPageZeroWithNothingSelectedAndFocusOnExit();
     void eachPageOffersItsAnswersAndItsButtons();
@@ -79,23 +79,6 @@ private Q_SLOTS:
 private:
     QPointer<frmMain> m_window;
 };
-
-void FrmMainTest::initTestCase()
-{
-    isolateTestSettings();
-}
-
-void FrmMainTest::init()
-{
-    m_window = new frmMain;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-}
-
-void FrmMainTest::cleanup()
-{
-    clearWindows();
-}
 
 void FrmMainTest::windowOpensOnPageZeroWithNothingSelectedAndFocusOnExit()
 {

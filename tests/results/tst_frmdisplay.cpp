@@ -51,8 +51,7 @@ void FrmDisplayTest::newWindowShowsItsInitialCaptions()
 {
     frmDisplay display;
     display.setAttribute(Qt::WA_DeleteOnClose, false);
-    display.show();
-    QVERIFY(QTest::qWaitForWindowActive(&display));
+    QVERIFY(shownActive(&display));
     QCOMPARE(display.windowTitle(), QStringLiteral("Toevane v1.10"));
     QCOMPARE(display.centralWidget()->size(), QSize(585, 477));
     QCOMPARE(labelText(&display, QStringLiteral("lblToeShape")), QString());
@@ -117,9 +116,8 @@ void FrmDisplayTest::backAndEscReportWhatTheUserWants()
 {
     QFETCH(QString, how);
     QFETCH(bool, back);
-    QPointer display = new frmDisplay;
-    display->show();
-    QVERIFY(QTest::qWaitForWindowActive(display));
+    QPointer display = shownActive(new frmDisplay);
+    QVERIFY(display);
     QSignalSpy backRequested(display.data(), &frmDisplay::backRequested);
     QSignalSpy closed(display.data(), &frmDisplay::closed);
 

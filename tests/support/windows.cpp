@@ -1,6 +1,5 @@
 #include "support/windows.h"
 
-#include "exit_screen/frmnagscreen2.h"
 #include "links/linklabel.h"
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
@@ -11,7 +10,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 int visibleWindowCount()
 {
@@ -54,13 +52,6 @@ void endProgramAndClearWindows(toevane::Shell &shell)
 {
     shell.EndProgram();
     clearWindows();
-}
-
-toevane::frmNagScreen2 *showExitScreen(toevane::Random &random)
-{
-    auto *screen = new toevane::frmNagScreen2(random);
-    screen->show();
-    return QTest::qWaitForWindowActive(screen) ? screen : nullptr;
 }
 
 void clearWindows()

@@ -3,6 +3,7 @@
 #include "app/shell.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include <array>
@@ -52,6 +53,10 @@ void endProgramAndClearWindows(toevane::Shell &shell);
 // Deletes every top-level window that is left.
 void clearWindows();
 
-// A new exit screen drawing from random, shown and active; null if it never
-// becomes active.
-toevane::frmNagScreen2 *showExitScreen(toevane::Random &random);
+// Shows the window and waits until it is active: the window, or null if it
+// never becomes active.
+template<typename Window> Window *shownActive(Window *window)
+{
+    window->show();
+    return QTest::qWaitForWindowActive(window) ? window : nullptr;
+}
