@@ -18,6 +18,7 @@ Every wait is for a condition, with a bound. Everything a session starts is
 ended when it closes, also when a test fails or times out.
 """
 
+import contextlib
 import ctypes
 import datetime
 import os
@@ -123,6 +124,12 @@ def _live_pids(source, marker, exclude=()):
 def processes_running(marker):
     """Pids of live processes whose command line contains marker."""
     return _live_pids("cmdline", marker.encode())
+
+
+def kill_all(pids):
+    for pid in pids:
+        with contextlib.suppress(ProcessLookupError):
+            os.kill(pid, signal.SIGKILL)
 
 
 def processes_in_session(runtime, exclude=()):
@@ -336,11 +343,7 @@ class Session(SessionBase):
 
     def close(self):
         self._end_programs()
-        for pid in processes_running(self.stub):
-            try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
+        kill_all(processes_running(self.stub))
         self._stop_services()
         self._remove_root()
 

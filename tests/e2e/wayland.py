@@ -17,7 +17,6 @@ session's runtime folder in its environment is ended when it closes.
 import json
 import os
 import re
-import signal
 import subprocess
 
 import harness
@@ -102,11 +101,7 @@ class WaylandSession(harness.SessionBase):
         self._stop_services()
         # The accessibility bus and registry, XWayland, the stub: whatever
         # still runs with this session's runtime folder.
-        for pid in self.processes():
-            try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
+        harness.kill_all(self.processes())
         self._remove_root()
 
     def processes(self):
