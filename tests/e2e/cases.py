@@ -145,17 +145,6 @@ def expect_fixed_border(s, wid, what):
           f"{what} has no fixed border: {actions.strip()}")
 
 
-def close_main_window(s, program, wid, how):
-    if how == "Esc":
-        s.key(wid, "Escape")
-    elif how == "File > Exit":
-        s.menu(program, wid, "alt+f", "x")
-    elif how == "close box":
-        s.close_box(wid)
-    else:
-        raise ValueError(how)
-
-
 # --- cases --------------------------------------------------------------------
 
 def case_road(s):
@@ -216,7 +205,7 @@ def case_close_boxes(s):
         q = open_questionnaire(s, program)
         window = answer_all_pages(s, program, q) if results else q.wid
         expect_fixed_border(s, window, "the results window" if results else "the questionnaire")
-        close_main_window(s, program, window, "close box")
+        s.close_box(window)
         exit_screen = s.wait_screen(
             program, "exit screen", what="the exit screen alone after the close box")["exit screen"]
         expect_fixed_border(s, exit_screen, "the exit screen")
