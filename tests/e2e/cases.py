@@ -95,11 +95,12 @@ def open_questionnaire(s, program):
     return Questionnaire(s, program, wid)
 
 
-def answer_all_pages(s, program, q):
-    """Answers every page with its first answer; returns the results window."""
+def answer_all_pages(s, program, q, answers=(0,) * PAGE_COUNT):
+    """Answers every page (with its first answer unless answers says which);
+    returns the results window."""
     seen = [q.title()]
-    for page in range(PAGE_COUNT):
-        q.choose(0)
+    for page, answer in enumerate(answers):
+        q.choose(answer)
         s.key(q.wid, "alt+a" if page == PAGE_COUNT - 1 else "alt+n")
         if page < PAGE_COUNT - 1:
             seen.append(q.expect_new_title(seen, f"page {page + 1} after Next on page {page}"))

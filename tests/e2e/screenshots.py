@@ -41,13 +41,7 @@ def shoot(s, outdir, name, *wids):
 
 def answer(s, program, q):
     """A reading with a different answer on most pages; the results window."""
-    seen = [q.title()]
-    for page, choice in enumerate((2, 1, 3, 0, 1, 2, 3, 0)):
-        q.choose(choice)
-        s.key(q.wid, "alt+a" if page == cases.PAGE_COUNT - 1 else "alt+n")
-        if page < cases.PAGE_COUNT - 1:
-            seen.append(q.expect_new_title(seen, f"page {page + 1}"))
-    return s.wait_screen(program, "results")["results"]
+    return cases.answer_all_pages(s, program, q, (2, 1, 3, 0, 1, 2, 3, 0))
 
 
 def take(s, outdir):
@@ -70,8 +64,7 @@ def take(s, outdir):
     s.key(about, "Return")
     s.wait_screen(program, "results")
 
-    s.key(results, "Escape")
-    exit_screen = s.wait_screen(program, "exit screen")["exit screen"]
+    exit_screen = cases.to_exit_screen(s, program, results)
     shoot(s, outdir, "exit-screen.png", exit_screen)
     s.key(exit_screen, "alt+x")
     program.expect_exit("Alt+X on the exit screen")
@@ -81,8 +74,7 @@ def take_scaled(s, outdir):
     program = s.start_program()
     results = answer(s, program, cases.open_questionnaire(s, program))
     shoot(s, outdir, "results-2x.png", results)
-    s.key(results, "Escape")
-    exit_screen = s.wait_screen(program, "exit screen")["exit screen"]
+    exit_screen = cases.to_exit_screen(s, program, results)
     s.key(exit_screen, "alt+x")
     program.expect_exit("Alt+X on the exit screen")
 
