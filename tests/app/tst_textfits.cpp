@@ -4,7 +4,8 @@
 // window, every control announces its own caption to screen readers, and
 // every picture is drawn for the screen's pixel density. Every window looks
 // exactly as Fusion would draw it, although the program's style paints frames
-// and button faces its own way.
+// and button faces its own way. In a language written right to left, every
+// window is mirrored.
 //
 // tests/e2e/textfits.py runs these checks again with other stand-in fonts
 // and scale factors, and in each language; it names the font and the factor
@@ -14,6 +15,7 @@
 
 #include "about/frmabout.h"
 #include "app/language.h"
+#include "app/startup.h"
 #include "common/look.h"
 #include "common/platform.h"
 #include "common/style.h"
@@ -27,6 +29,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -82,6 +85,19 @@ private:
     mutable QSet<QString> m_seen;
 };
 
+// The visible controls the program places itself (not through a layout; Qt's
+// own parts aside), in the order they were made.
+QList<const QWidget *> placedControls(const QWidget *window)
+{
+    QList<const QWidget *> controls;
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isWindow() && !control->parentWidget()->layout() &&
+            control->isVisibleTo(window) && !control->objectName().startsWith(QLatin1String("qt_")))
+            controls << control;
+    }
+    return controls;
+}
+
 } // namespace
 
 class TextFitsTest : public QObject
@@ -109,6 +125,14 @@ private Q_SLOTS:
 void TextFitsTest::initTestCase()
 {
     isolateTestSettings();
+    // The language as the program takes it, with its direction, and Qt's
+    // own texts in it (carried inside the program on Windows).
+    if (const QString language = qEnvironmentVariable("TOEVANE_TEST_LANGUAGE");
+        !language.isEmpty()) {
+        QCOMPARE(useLanguage({ language }), language);
+        QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes);
+        QCOMPARE_NE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Yes"));
+    }
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Layouts are in device-independent pixels at 96 logical dpi, also on a
     // screen scaled by a factor.
@@ -194,6 +218,22 @@ void TextFitsTest::everyTextIsTranslatedWithAccessKeysOfItsOwn()
         QVERIFY(QCoreApplication::removeTranslator(&*translated));
     QVERIFY(window);
     QStringList problems = accessKeysUsedTwice(window.get());
+    // Written right to left, the window is mirrored: each control sits as far
+    // from the right edge as the program placed it from the left.
+    const bool mirrored = QLocale(language).textDirection() == Qt::RightToLeft;
+    QCOMPARE(window->layoutDirection(), mirrored ? Qt::RightToLeft : Qt::LeftToRight);
+    const std::unique_ptr<QWidget> given(make()); // never shown: the places as given
+    const QList<const QWidget *> places = placedControls(given.get());
+    const QList<const QWidget *> controls = placedControls(window.get());
+    QCOMPARE(controls.size(), places.size());
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QWidget *control = controls[i];
+        const int x = places[i]->x();
+        if (control->pos() !=
+            QPoint(mirrored ? control->parentWidget()->width() - x - control->width() : x,
+                   places[i]->y()))
+            problems << control->objectName() + QStringLiteral(" is not in its place");
+    }
     if (!language.isEmpty()) {
         language::uninstall();
         const std::unique_ptr<QWidget> english(make());
