@@ -59,6 +59,9 @@ set(CPACK_MODULE_PATH "${CMAKE_CURRENT_SOURCE_DIR}/windows")
 set(CPACK_NSIS_PACKAGE_NAME "Toevane Free ${PROJECT_VERSION}")
 set(CPACK_NSIS_DISPLAY_NAME "Toevane Free")
 set(CPACK_NSIS_TOEVANE_EXECUTABLE "ToevaneFree")
+# The title of every window of the program (programWindowTitle() in
+# src/common/apptext.h), by which the installer sees a running copy.
+set(CPACK_NSIS_TOEVANE_WINDOW_TITLE "Toevane v${PROJECT_VERSION}")
 set(CPACK_NSIS_MUI_ICON "${TOEVANE_WINDOWS_ICON}")
 set(CPACK_NSIS_MUI_UNIICON "${TOEVANE_WINDOWS_ICON}")
 set(CPACK_NSIS_URL_INFO_ABOUT "http://${TOEVANE_FORUM_HOST}")

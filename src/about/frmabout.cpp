@@ -57,9 +57,7 @@ LinkLabel *linkLabel(const char *name, const QString &text, QWidget *parent)
 } // namespace
 
 frmAbout::frmAbout(QWidget *parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, fixedBorder(Qt::Dialog))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(programWindowTitle());

@@ -34,7 +34,8 @@ public:
     bool acquire();
     void release();
 
-    // The path asked for first, and the one held (empty while none is).
+    // The path asked for first, and the one held (empty while none is; on
+    // Windows the name of the mutex held).
     QString lockPath() const { return m_path; }
     QString heldPath() const;
 

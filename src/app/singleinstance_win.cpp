@@ -42,7 +42,7 @@ QString userSid()
     return sid;
 }
 
-std::wstring mutexName(const QString &lockPath)
+QString mutexName(const QString &lockPath)
 {
     // Object names allow no '\' after the namespace: the path goes in as a
     // hash, so that tests with a lock path of their own get a guard of their
@@ -50,9 +50,8 @@ std::wstring mutexName(const QString &lockPath)
     const QByteArray path = QDir::cleanPath(lockPath).toLower().toUtf8();
     const QString hash = QString::fromLatin1(
         QCryptographicHash::hash(path, QCryptographicHash::Sha256).toHex().left(16));
-    const QString name = QStringLiteral("Local\\") + QString::fromLatin1(appinfo::kExecutableName) +
-        u'-' + userSid() + u'-' + hash;
-    return name.toStdWString();
+    return QStringLiteral("Local\\") + QString::fromLatin1(appinfo::kExecutableName) + u'-' +
+        userSid() + u'-' + hash;
 }
 
 } // namespace
@@ -95,17 +94,23 @@ bool SingleInstanceGuard::acquire()
 {
     if (m_lock)
         return true;
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName(m_path).c_str());
-    // No handle: an object of that name that this user may not open (made by
-    // someone else in this session). It must not keep the program from
-    // starting: it runs unguarded.
-    if (!mutex)
-        return true;
+    const QString name = mutexName(m_path);
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, qUtf16Printable(name));
+    if (!mutex) {
+        // Access denied: the mutex is there, but its security descriptor
+        // shuts this copy out. The name carries this user's identifier, so
+        // it was made by another copy of this user's, one started as
+        // administrator (its mutex grants only the administrators): that
+        // copy runs. Any other failure (the name taken by an object of
+        // another kind) must not keep the program from starting: it runs
+        // unguarded.
+        return GetLastError() != ERROR_ACCESS_DENIED;
+    }
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
         return false;
     }
-    m_lock = std::make_unique<Lock>(Lock { mutex, m_path });
+    m_lock = std::make_unique<Lock>(Lock { mutex, name });
     return true;
 }
 

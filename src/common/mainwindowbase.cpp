@@ -17,9 +17,7 @@
 namespace toevane {
 
 MainWindowBase::MainWindowBase(const char *objectName, QSize clientSize, QWidget *parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent, fixedBorder(Qt::Window))
 {
     setObjectName(QString::fromLatin1(objectName));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -10,6 +10,16 @@ class QPushButton;
 
 namespace toevane {
 
+// The frame of every window of the program: a title with the system menu and
+// the close box, around a fixed border: no sizing frame (on Windows the thin
+// dialog frame) and no minimise or maximise button, so that no window
+// manager offers to resize or maximise the window.
+constexpr Qt::WindowFlags fixedBorder(Qt::WindowType type)
+{
+    return type | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+}
+
 // What the two main windows share: the title, a fixed client area centred on
 // the screen whenever the window opens, the purple look, Esc and Enter as
 // the Exit button, and the report that the window has been closed.

@@ -12,20 +12,33 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace toevane {
 
 namespace {
 
+// The file name of the process's program, empty when it cannot be read.
+// The full path may be longer than MAX_PATH (a program installed deep down):
+// the buffer grows until the path fits, up to the longest path Windows has.
 QString executableOf(DWORD processId)
 {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (!process)
         return {};
-    wchar_t path[MAX_PATH];
-    DWORD size = MAX_PATH;
     QString name;
-    if (QueryFullProcessImageNameW(process, 0, path, &size))
-        name = QFileInfo(QString::fromWCharArray(path, int(size))).fileName();
+    constexpr DWORD kLongestPath = 32768; // 32,767 characters and the terminator
+    for (DWORD capacity = MAX_PATH;;
+         capacity = 2 * capacity < kLongestPath ? 2 * capacity : kLongestPath) {
+        std::wstring path(capacity, L'\0');
+        DWORD size = capacity;
+        if (QueryFullProcessImageNameW(process, 0, path.data(), &size)) {
+            name = QFileInfo(QString::fromWCharArray(path.data(), int(size))).fileName();
+            break;
+        }
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || capacity == kLongestPath)
+            break;
+    }
     CloseHandle(process);
     return name;
 }
@@ -53,8 +66,12 @@ void CALLBACK foregroundChanged(HWINEVENTHOOK hook, DWORD, HWND foreground, LONG
         return;
     DWORD processId = 0;
     GetWindowThreadProcessId(foreground, &processId);
-    if (processId == GetCurrentProcessId() ||
-        executableOf(processId).compare(ownExecutable(), Qt::CaseInsensitive) != 0)
+    if (processId == GetCurrentProcessId())
+        return;
+    // A name that cannot be read is not this program's.
+    const QString other = executableOf(processId);
+    if (other.isEmpty() || ownExecutable().isEmpty() ||
+        other.compare(ownExecutable(), Qt::CaseInsensitive) != 0)
         return;
     // Another copy's window came to the front (it may be kept on top too):
     // back to the top of the windows kept on top, without taking the focus.

@@ -53,9 +53,7 @@ void paintBlueFrame(QGroupBox *frame, const QRect &geometry)
 } // namespace
 
 frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
-    : QWidget(parent,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, fixedBorder(Qt::Window) | Qt::WindowStaysOnTopHint)
     , m_random(random)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));

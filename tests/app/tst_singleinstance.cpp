@@ -20,6 +20,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <sddl.h>
+#endif
 
 using namespace toevane;
 
@@ -95,6 +100,7 @@ private Q_SLOTS:
     void staleLockIsTakenOverOrAvoided();
     void tempFolderIsTheSameFromAnyFolder_data();
     void tempFolderIsTheSameFromAnyFolder();
+    void mutexClosedToThisCopyMeansAnotherCopyRuns();
     void lockLivesInAFolderOfTheUsersOwn_data();
     void lockLivesInAFolderOfTheUsersOwn();
     void holdsTheGuardWhenStartedAsACopy();
@@ -148,6 +154,28 @@ void SingleInstanceTest::exactlyOneOfSimultaneousStartsRuns()
         child.stop();
     answers.sort();
     QCOMPARE(answers, QStringList(7, QStringLiteral("refused")) << QStringLiteral("won"));
+}
+
+void SingleInstanceTest::mutexClosedToThisCopyMeansAnotherCopyRuns()
+{
+#ifdef Q_OS_WIN
+    SingleInstanceGuard guard(m_lockPath);
+    QVERIFY(guard.acquire());
+    const QString name = guard.heldPath();
+    guard.release();
+    // Made as a copy started as administrator makes it: closed to this one.
+    PSECURITY_DESCRIPTOR closed = nullptr;
+    QVERIFY(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;GA;;;SY)", SDDL_REVISION_1,
+                                                                 &closed, nullptr));
+    SECURITY_ATTRIBUTES attributes { sizeof attributes, closed, FALSE };
+    const HANDLE mutex = CreateMutexW(&attributes, FALSE, qUtf16Printable(name));
+    LocalFree(closed);
+    QVERIFY(mutex);
+    QVERIFY(!guard.acquire());
+    CloseHandle(mutex);
+#else
+    QSKIP("a lock file of this user's cannot shut this user's copies out");
+#endif
 }
 
 void SingleInstanceTest::staleLockIsTakenOverOrAvoided_data()

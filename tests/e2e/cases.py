@@ -138,6 +138,13 @@ def loaded_plugins(program):
                        if "/plugins/imageformats/" in line or "/plugins/iconengines/" in line})
 
 
+def expect_fixed_border(s, wid, what):
+    """The window manager offers neither to resize nor to maximise the window."""
+    actions = s._run(["xprop", "-id", str(wid), "_NET_WM_ALLOWED_ACTIONS"]).stdout
+    check("_ACTION_CLOSE" in actions and not re.search(r"_ACTION_(RESIZE|MAXIMIZE)", actions),
+          f"{what} has no fixed border: {actions.strip()}")
+
+
 def close_main_window(s, program, wid, how):
     if how == "Esc":
         s.key(wid, "Escape")
@@ -202,14 +209,17 @@ def case_road(s):
 
 def case_close_boxes(s):
     """The window manager's close box on either main window brings the exit
-    screen, whose close box ends the process; no image plugin gets loaded."""
+    screen, whose close box ends the process; no image plugin gets loaded.
+    None of these windows can be resized or maximised."""
     for results in (False, True):
         program = s.start_program()
         q = open_questionnaire(s, program)
         window = answer_all_pages(s, program, q) if results else q.wid
+        expect_fixed_border(s, window, "the results window" if results else "the questionnaire")
         close_main_window(s, program, window, "close box")
         exit_screen = s.wait_screen(
             program, "exit screen", what="the exit screen alone after the close box")["exit screen"]
+        expect_fixed_border(s, exit_screen, "the exit screen")
         check(program.alive(), "the program ended after a main window's close box")
         check(not loaded_plugins(program), f"image plugins loaded: {loaded_plugins(program)}")
         s.close_box(exit_screen)

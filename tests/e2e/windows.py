@@ -11,7 +11,8 @@ import subprocess
 import sys
 
 import harness
-from cases import answer_all_pages, open_questionnaire, stacking, to_exit_screen
+from cases import (answer_all_pages, expect_fixed_border, open_questionnaire, stacking,
+                   to_exit_screen)
 from harness import BOX, Session, check, wait_until
 
 SKIP = 77
@@ -75,6 +76,21 @@ class WineSession(Session):
     def start_windows_program(self, exe):
         return self._launch("wine", {}, [exe])
 
+    def installed(self):
+        """The installed files (inode change times), uninstall entry, shortcut and setting."""
+        files = [(d, n, os.stat(f"{d}/{n}").st_ctime_ns)
+                 for d, _, names in os.walk(self.path(INSTALL_DIR)) for n in names]
+        return files, self.registry(UNINSTALL_KEY), os.path.exists(self.path(SHORTCUT)), \
+            self.registry(SETTINGS_KEY)
+
+    def uninstall(self):
+        """The uninstaller's exit status. Uninstall.exe /S returns 0 at once, its copy in
+        %TEMP% uninstalls; NSIS's way to wait for the end: a copy run with _?=<folder>."""
+        shutil.copy(os.path.join(self.path(INSTALL_DIR), "Uninstall.exe"), self.drive_c)
+        folder = "C:\\" + INSTALL_DIR.format(user=self._env()["USER"]).replace("/", "\\")
+        return self.wine(["wine", "cmd", "/c", f"C:\\Uninstall.exe /S _?={folder}"],
+                         check_status=False).returncode
+
 
 def installed_reading(s, installer, settings_tool):
     s.wine(["wine", installer, "/S"], timeout=180)
@@ -94,6 +110,15 @@ def installed_reading(s, installer, settings_tool):
     check(len(re.findall(r"REG_SZ", entries)) == 1,
           f"expected one value under {SETTINGS_KEY}, found:\n{entries}")
 
+    # While it runs, installing again and uninstalling fail and change nothing.
+    expect_fixed_border(s, q.wid, "the questionnaire")
+    before = s.installed()
+    check(s.wine(["wine", installer, "/S"], timeout=180, check_status=False).returncode != 0,
+          "installing over the running program reported success")
+    check(s.uninstall() != 0, "uninstalling the running program reported success")
+    check(s.installed() == before, f"changed while the program ran: {before} -> {s.installed()}")
+    check(program.alive(), "the program ended when it was installed over or uninstalled")
+
     # A second copy is refused and ends after OK; the first runs on.
     second = s.start_windows_program(exe)
     box = s.wait_screen(second, BOX, what="the second copy's message box")[BOX]
@@ -103,9 +128,11 @@ def installed_reading(s, installer, settings_tool):
 
     # One reading, Back, then the exit screen on Esc, kept on top.
     results = answer_all_pages(s, program, q)
+    expect_fixed_border(s, results, "the results window")
     s.key(results, "alt+b")
     q = open_questionnaire(s, program)
     exit_screen = to_exit_screen(s, program, q.wid)
+    expect_fixed_border(s, exit_screen, "the exit screen")
     states = s._run(["xprop", "-id", str(exit_screen), "_NET_WM_STATE"]).stdout
     check("_NET_WM_STATE_ABOVE" in states, f"the exit screen is not kept on top: {states}")
     check(exit_screen in stacking(s), "the exit screen is not stacked")
@@ -121,8 +148,8 @@ def installed_reading(s, installer, settings_tool):
     s.key(exit_screen, "alt+x")
     program.expect_exit("Alt+X on the exit screen")
 
-    s.wine(["wine", os.path.join(s.path(INSTALL_DIR), "Uninstall.exe"), "/S"], timeout=120)
-    wait_until(lambda: not os.path.exists(s.path(INSTALL_DIR)), "the uninstaller to remove the program")
+    check(s.uninstall() == 0, "uninstalling failed after the program had ended")
+    check(not os.path.exists(s.path(INSTALL_DIR)), "the uninstaller left the program's folder")
     check(not os.path.exists(s.path(SHORTCUT)), "the uninstaller left the Start-menu shortcut")
     check(s.registry(UNINSTALL_KEY) is None, "the uninstaller left its Apps & features entry")
 

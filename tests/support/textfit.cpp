@@ -227,7 +227,8 @@ QMap<QString, QString> controlTexts(const QWidget *window)
     };
     for (const QWidget *widget : window->findChildren<QWidget *>()) {
         // A control that lies wholly outside its frame is never seen.
-        if (widget->parentWidget() && !widget->parentWidget()->rect().intersects(widget->geometry()))
+        if (widget->parentWidget() &&
+            !widget->parentWidget()->rect().intersects(widget->geometry()))
             continue;
         if (auto *label = qobject_cast<const QLabel *>(widget))
             add(label, label->text());
