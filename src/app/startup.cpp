@@ -24,12 +24,18 @@ void configureApplication(const DisplayChoice &display)
     QApplication::setStyle(new Style);
     QApplication::setWindowIcon(appIcon());
     // The user's language, before any window or message box is made.
+    useLanguage(QLocale::system().uiLanguages());
+}
+
+QString useLanguage(const QStringList &uiLanguages)
+{
     // English, the source, is written left to right.
-    if (const QString name = language::install(QLocale::system().uiLanguages());
-        !name.isEmpty() && QLocale(name).textDirection() == Qt::RightToLeft) {
+    const QString name = language::install(uiLanguages);
+    if (!name.isEmpty() && QLocale(name).textDirection() == Qt::RightToLeft) {
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
         mirrorPlacesRightToLeft();
     }
+    return name;
 }
 
 } // namespace toevane

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 namespace toevane {
 
 // What ensureDisplay() found and chose.
@@ -23,5 +26,12 @@ DisplayChoice ensureDisplay();
 // file name, the language of the texts and its direction; a platform chosen here is not handed down
 // to the programs this one starts (the browser).
 void configureApplication(const DisplayChoice &display);
+
+// Installs the translation for the first of the given languages that has one
+// (language::install) and, for a language written right to left, turns every
+// window around: the layout direction and the places of the controls. Once,
+// before any window is made; returns the language installed, empty for
+// English.
+QString useLanguage(const QStringList &uiLanguages);
 
 } // namespace toevane

@@ -4,7 +4,8 @@
 // window, every control announces its own caption to screen readers, and
 // every picture is drawn for the screen's pixel density. Every window looks
 // exactly as Fusion would draw it, although the program's style paints frames
-// and button faces its own way.
+// and button faces its own way. In a language written right to left, every
+// window is mirrored.
 //
 // tests/e2e/textfits.py runs these checks again with other stand-in fonts
 // and scale factors, and in each language; it names the font and the factor
@@ -14,6 +15,7 @@
 
 #include "about/frmabout.h"
 #include "app/language.h"
+#include "app/startup.h"
 #include "common/look.h"
 #include "common/platform.h"
 #include "common/style.h"
@@ -27,6 +29,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -82,6 +85,23 @@ private:
     mutable QSet<QString> m_seen;
 };
 
+// Where the visible controls that the program places itself (not through a
+// layout; Qt's own parts aside) sit, by name, in the order they were made;
+// mirrored, measured from the right edge.
+QStringList places(const QWidget *window, bool mirrored)
+{
+    QStringList places;
+    for (const QWidget *c : window->findChildren<QWidget *>()) {
+        if (!c->isWindow() && !c->parentWidget()->layout() && c->isVisibleTo(window) &&
+            !c->objectName().startsWith(QLatin1String("qt_")))
+            places << QStringLiteral("%1 at %2,%3")
+                          .arg(c->objectName())
+                          .arg(mirrored ? c->parentWidget()->width() - c->x() - c->width() : c->x())
+                          .arg(c->y());
+    }
+    return places;
+}
+
 } // namespace
 
 class TextFitsTest : public QObject
@@ -109,6 +129,14 @@ private Q_SLOTS:
 void TextFitsTest::initTestCase()
 {
     isolateTestSettings();
+    // The language as the program takes it, with its direction, and Qt's
+    // own texts in it (carried inside the program on Windows).
+    if (const QString language = qEnvironmentVariable("TOEVANE_TEST_LANGUAGE");
+        !language.isEmpty()) {
+        QCOMPARE(useLanguage({ language }), language);
+        QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes);
+        QCOMPARE_NE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Yes"));
+    }
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Layouts are in device-independent pixels at 96 logical dpi, also on a
     // screen scaled by a factor.
@@ -194,6 +222,12 @@ void TextFitsTest::everyTextIsTranslatedWithAccessKeysOfItsOwn()
         QVERIFY(QCoreApplication::removeTranslator(&*translated));
     QVERIFY(window);
     QStringList problems = accessKeysUsedTwice(window.get());
+    // Written right to left, the window is mirrored: each control sits as far
+    // from the right edge as the program placed it from the left.
+    const bool mirrored = QLocale(language).textDirection() == Qt::RightToLeft;
+    QCOMPARE(window->layoutDirection(), mirrored ? Qt::RightToLeft : Qt::LeftToRight);
+    const std::unique_ptr<QWidget> given(make()); // never shown: the places as given
+    QCOMPARE(places(window.get(), mirrored), places(given.get(), false));
     if (!language.isEmpty()) {
         language::uninstall();
         const std::unique_ptr<QWidget> english(make());
