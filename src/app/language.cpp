@@ -1,7 +1,6 @@
 #include "app/language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -31,16 +30,6 @@ bool carries(const QString &name)
 }
 
 } // namespace
-
-QStringList available()
-{
-    QStringList names;
-    const auto files =
-        QDir(QLatin1String(kOwnFolder)).entryList({ QStringLiteral("toevane_*.qm") }, QDir::Files);
-    for (const QString &file : files)
-        names << file.sliced(8, file.size() - 8 - 3); // between "toevane_" and ".qm"
-    return names;
-}
 
 QString choose(const QStringList &uiLanguages)
 {

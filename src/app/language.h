@@ -8,9 +8,6 @@
 // source). No setting of its own: the system's languages decide.
 namespace toevane::language {
 
-// The translations the program carries, by name ("de", "pt_BR", "zh_CN").
-QStringList available();
-
 // The translation for the first of the given languages (BCP 47 or POSIX
 // names, best first) that has one; an English language ends the search.
 // Empty for English.
