@@ -7,6 +7,11 @@
 # - times: SOURCE_DATE_EPOCH where it is set (scripts/package-deb and
 #   scripts/build-windows set it from CHANGELOG.md). The installer and the
 #   .zip store the files' times; the .deb gets the same time from CPack.
+# The packages are published from Debian builds; a build on Windows itself
+# has no chmod, find or touch and packs its files as they are.
+if(NOT CMAKE_HOST_UNIX)
+    return()
+endif()
 set(staging "${CPACK_TEMPORARY_DIRECTORY}")
 if(NOT IS_DIRECTORY "${staging}")
     message(FATAL_ERROR "staging.cmake: no staging folder '${staging}'")
