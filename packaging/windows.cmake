@@ -7,6 +7,10 @@
 # Every DLL the program loads, stripped of its symbols (the MinGW runtime's
 # libstdc++ is 24 MB with them, 2 MB without; Qt's lose a third): Qt Core,
 # Gui and Widgets, the windows platform plugin, and with MinGW its runtime.
+# strip stamps the PE files it writes with the time of the day, or with
+# SOURCE_DATE_EPOCH where that is set: 0 here, as the linker leaves every
+# PE file of the build (--no-insert-timestamp), so that the same DLLs strip
+# to the same bytes.
 set(dlls Qt6::Core Qt6::Gui Qt6::Widgets Qt6::QWindowsIntegrationPlugin)
 set(runtime_dir "${CMAKE_CURRENT_BINARY_DIR}/runtime")
 set(shipped)
@@ -34,7 +38,8 @@ foreach(dll IN LISTS shipped)
     if(CMAKE_STRIP)
         add_custom_command(OUTPUT "${stripped}"
             COMMAND "${CMAKE_COMMAND}" -E make_directory "${runtime_dir}"
-            COMMAND "${CMAKE_STRIP}" --strip-unneeded -o "${stripped}" "${dll}"
+            COMMAND "${CMAKE_COMMAND}" -E env SOURCE_DATE_EPOCH=0
+                    "${CMAKE_STRIP}" --strip-unneeded -o "${stripped}" "${dll}"
             DEPENDS "${dll}" VERBATIM)
     else()
         add_custom_command(OUTPUT "${stripped}"
@@ -52,7 +57,11 @@ set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Toevane Free")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "ToevaneFree")
 set(CPACK_PACKAGE_FILE_NAME "toevane-free-${PROJECT_VERSION}-windows-x64")
-set(CPACK_STRIP_FILES ON)
+# The program is stripped when it is linked (src/CMakeLists.txt), not by
+# CPack: CPack strips the files it stages anew for every package, and strip
+# stamps each copy with its own time, so that the installer and the .zip
+# carried two different ToevaneFree.exe. Both now pack the one linked file.
+set(CPACK_STRIP_FILES OFF)
 # The installer is built from our own template (packaging/windows/), not
 # CPack's: 64-bit, per user, no administrator rights.
 set(CPACK_MODULE_PATH "${CMAKE_CURRENT_SOURCE_DIR}/windows")
@@ -66,3 +75,4 @@ set(CPACK_NSIS_MUI_ICON "${TOEVANE_WINDOWS_ICON}")
 set(CPACK_NSIS_MUI_UNIICON "${TOEVANE_WINDOWS_ICON}")
 set(CPACK_NSIS_URL_INFO_ABOUT "http://${TOEVANE_FORUM_HOST}")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_SOURCE_DIR}/windows/post-build.cmake")
