@@ -1,8 +1,8 @@
 // Which control of the main windows and the exit screen opens which page
 // (the addresses are the addresses module's, pinned in tst_referral; the
-// About window's links are tst_about's); the menus hold exactly their items. Both windows' menus are
-// one builder's, so their items are clicked in the questionnaire, and the
-// promotional labels in onlyTheLabelInFrontAnswersAClick.
+// About window's links are tst_about's); the menus hold exactly their items. Both windows' menus
+// are one builder's, so their items are clicked in the questionnaire, and the promotional labels in
+// onlyTheLabelInFrontAnswersAClick.
 //
 // Run with TOEVANE_EXPECT_FORUM_HOST / TOEVANE_EXPECT_HELP_HOST set, the test
 // also checks that the build was made with those hosts, and with
