@@ -71,8 +71,10 @@ public:
 
     // The start sequence: single-instance guard, seeding, update reminder,
     // the questionnaire window and the choice of its promotional label.
-    // False when another copy is running: this copy has then shown
-    // "Application is already running" and gone through EndProgram.
+    // When another copy is running, this copy shows "Application is already
+    // running" and goes through EndProgram, which ends the process; only
+    // where endProcess is replaced (tests, benchmarks) does start() then
+    // return, with false.
     bool start();
 
     // Closes every loaded window, shown or hidden, then ends the process.

@@ -27,8 +27,9 @@ inline constexpr QColor kLinkBlue { 0, 0, 192 };
 enum class Weight { Regular, Bold };
 enum class Underline { No, Yes };
 
-// "Verdana" at the given size, and DejaVu Sans, its metric-compatible
-// stand-in, where Verdana is not installed.
+// "Verdana" at the given size, and DejaVu Sans, its stand-in, where Verdana
+// is not installed. The stand-in is alike in look, not in measure: the
+// layouts leave room for it (and for Liberation Sans and Noto Sans).
 const QFont &verdana(qreal pointSize, Weight weight = Weight::Regular,
                      Underline underline = Underline::No);
 // The classic dialog face of the exit screen, with the same stand-in.

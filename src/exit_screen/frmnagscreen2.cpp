@@ -101,7 +101,8 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
     label1->setFont(look::sansSerif(18));
     label1->setTextFormat(Qt::PlainText);
 
-    m_label2 = new QLabel(promotionText(1), this);
+    // Its text is the promotion that Form_Load draws, below.
+    m_label2 = new QLabel(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setGeometry(kLabel2);
     m_label2->setFont(look::verdana(9.75, look::Weight::Bold));

@@ -4,9 +4,9 @@
 
 namespace toevane {
 
-// A label that acts as a link: yellow-on-transparent look is set by the
-// caller; this class gives it the hand pointer and a clicked() signal for a
-// left click released over it.
+// A label that acts as a link, shown as plain text. Its look (colours, font,
+// a background of its own or none) is set by the caller; this class gives it
+// the hand pointer and a clicked() signal for a left click released over it.
 class LinkLabel : public QLabel
 {
     Q_OBJECT

@@ -38,8 +38,8 @@ QString menuText(const char *source)
     return QCoreApplication::translate("toevane::menus", source);
 }
 
-} // namespace
-
+// The handlers of the shared link items, the same in both windows: each only
+// opens its page.
 void mnuOnline_Click()
 {
     modHelp::OpenHelpPage();
@@ -62,10 +62,7 @@ void mnuDonate_Click()
     modHelp::OpenDonatePage();
 }
 
-void mnuMakeMoneyOnline_Click()
-{
-    modHelp::OpenFullBrandPage();
-}
+} // namespace
 
 MainMenuActions buildMainMenuBar(QMainWindow *window, MainWindowKind kind)
 {
@@ -110,8 +107,9 @@ MainMenuActions buildMainMenuBar(QMainWindow *window, MainWindowKind kind)
     QAction *makeMoney =
         addItem(bar, "mnuMakeMoneyOnline",
                 menuText(QT_TRANSLATE_NOOP("toevane::menus", "Make Money &Online")),
-                &mnuMakeMoneyOnline_Click);
-    // Switched off for good: shown greyed out, never choosable.
+                &modHelp::OpenFullBrandPage);
+    // Switched off for good: shown greyed out, never choosable. It keeps its
+    // binding to the full-branding page, the offer it stands for.
     makeMoney->setEnabled(false);
 
     return actions;

@@ -20,13 +20,4 @@ struct MainMenuActions
 // link items are connected here, the File items and About by the caller.
 MainMenuActions buildMainMenuBar(QMainWindow *window, MainWindowKind kind);
 
-// The handlers of the shared link items, the same in both windows: each only
-// opens its page.
-void mnuOnline_Click();
-void mnuVisit_Click();
-void mnuUpdate_Click();
-void mnuDonate_Click();
-// Bound to its item, which stays switched off: the user never reaches it.
-void mnuMakeMoneyOnline_Click();
-
 } // namespace toevane

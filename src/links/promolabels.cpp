@@ -22,6 +22,23 @@ LinkLabel *createBoxLabel(const QString &text, QWidget *parent)
     return label;
 }
 
+// What a click on each label does, the same in both windows: open its page
+// and nothing else.
+void Label61_Click()
+{
+    modHelp::OpenHomePage();
+}
+
+void lblCobrand_Click()
+{
+    modHelp::OpenCoBrandPage();
+}
+
+void lblFullBrand_Click()
+{
+    modHelp::OpenFullBrandPage();
+}
+
 } // namespace
 
 QString bannerText()
@@ -87,21 +104,6 @@ LinkLabel *createFullBrandLabel(QWidget *parent)
     label->setObjectName(QStringLiteral("lblFullBrand"));
     QObject::connect(label, &LinkLabel::clicked, &lblFullBrand_Click);
     return label;
-}
-
-void Label61_Click()
-{
-    modHelp::OpenHomePage();
-}
-
-void lblCobrand_Click()
-{
-    modHelp::OpenCoBrandPage();
-}
-
-void lblFullBrand_Click()
-{
-    modHelp::OpenFullBrandPage();
 }
 
 void bringToFront(LinkLabel *front, LinkLabel *covered)

@@ -27,10 +27,4 @@ LinkLabel *createFullBrandLabel(QWidget *parent);
 // readers do not report a label that no one can see.
 void bringToFront(LinkLabel *front, LinkLabel *covered);
 
-// What a click on each label does, the same in both windows: open its page
-// and nothing else.
-void Label61_Click();
-void lblCobrand_Click();
-void lblFullBrand_Click();
-
 } // namespace toevane::promo

@@ -7,7 +7,6 @@ Reading ComposeReading(const std::function<bool(int page, int answer)> &isSelect
     Reading reading;
     for (const catalogue::Question &question : catalogue::questions()) {
         ReadingEntry &entry = reading[std::size_t(question.page)];
-        entry.key = question.key.toString();
         for (int answer = 0; answer < question.answerCount(); ++answer) {
             if (!isSelected(question.page, answer))
                 continue;

@@ -10,10 +10,10 @@
 namespace toevane {
 
 // One Question of a Reading: the chosen Answer's caption and text, or
-// nothing when the Question was left unanswered (only Toe Shape can be).
+// nothing when the Question was left unanswered (only Toe Shape can be). Its
+// place in the Reading is its Question's page, which names the Question.
 struct ReadingEntry
 {
-    QString key;
     bool answered = false;
     QString caption;
     QString text;

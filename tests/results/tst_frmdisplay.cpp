@@ -84,8 +84,8 @@ void FrmDisplayTest::readingFillsTheLabelsUnderEachQuestion()
     for (const catalogue::Question &question : catalogue::questions()) {
         const ReadingEntry &entry = reading[std::size_t(question.page)];
         QCOMPARE(entry.answered, answer >= 0 || question.page != catalogue::kToeShapePage);
-        auto *caption = display.findChild<QLabel *>(QStringLiteral("lbl") + entry.key);
-        auto *text = display.findChild<QLabel *>(QStringLiteral("lbl%1Result").arg(entry.key));
+        auto *caption = display.findChild<QLabel *>(QStringLiteral("lbl%1").arg(question.key));
+        auto *text = display.findChild<QLabel *>(QStringLiteral("lbl%1Result").arg(question.key));
         QVERIFY(caption && text);
         // Shown in the frame of that question.
         auto *frame = qobject_cast<QGroupBox *>(caption->parentWidget());
