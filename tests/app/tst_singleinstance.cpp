@@ -97,8 +97,6 @@ private Q_SLOTS:
     void copyThatEndedDoesNotBlockTheNextStartButAStoppedOneDoes();
     void exactlyOneOfSimultaneousStartsRuns_data();
     void exactlyOneOfSimultaneousStartsRuns();
-    void lockIsTheSameInEveryEnvironment_data();
-    void lockIsTheSameInEveryEnvironment();
     void mutexClosedToThisCopyMeansAnotherCopyRuns();
     void whatStandsAtTheLockPathStaysAndNeverHoldsUpAStart_data();
     void whatStandsAtTheLockPathStaysAndNeverHoldsUpAStart();
@@ -163,28 +161,6 @@ void SingleInstanceTest::exactlyOneOfSimultaneousStartsRuns()
         child.stop();
     answers.sort();
     QCOMPARE(answers, QStringList(copies - 1, QStringLiteral("refused")) << QStringLiteral("won"));
-}
-
-void SingleInstanceTest::lockIsTheSameInEveryEnvironment_data()
-{
-    QTest::addColumn<QByteArray>("variable");
-    QTest::addColumn<QByteArray>("value"); // null: unset
-    for (const char *name : { "XDG_RUNTIME_DIR", "TMPDIR", "HOME" }) {
-        QTest::addRow("%s unset", name) << QByteArray(name) << QByteArray();
-        QTest::addRow("%s elsewhere", name) << QByteArray(name) << QByteArray("/nowhere");
-    }
-}
-
-void SingleInstanceTest::lockIsTheSameInEveryEnvironment()
-{
-    QFETCH(QByteArray, variable);
-    QFETCH(QByteArray, value);
-    const QString usual = SingleInstanceGuard::defaultLockPath();
-    const QByteArray saved = qgetenv(variable.constData());
-    value.isNull() ? qunsetenv(variable.constData()) : qputenv(variable.constData(), value);
-    const QString there = SingleInstanceGuard::defaultLockPath();
-    qputenv(variable.constData(), saved);
-    QCOMPARE(there, usual);
 }
 
 void SingleInstanceTest::mutexClosedToThisCopyMeansAnotherCopyRuns()

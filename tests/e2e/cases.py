@@ -401,10 +401,6 @@ def file_kind(path):
     return (stat.S_IFMT(status.st_mode), status.st_rdev)
 
 
-def chattr(flag, path):
-    return subprocess.run(["chattr", flag, path], capture_output=True).returncode == 0
-
-
 def device_like_node(s):
     """A character device like /dev/null in the session's folder (as root),
     else a FIFO: a node that a settings write must never replace."""
@@ -418,42 +414,23 @@ def device_like_node(s):
 
 
 def case_odd_lock_paths(s):
-    """A folder, a FIFO, a dangling link, an immutable empty file or a lock
-    held by an earlier version at the lock path of earlier versions never
-    holds up the start, and stays as it was."""
-    lock = os.path.join(s.runtime, "ToevaneFree.lock")
-    immutable = None
-    states = [("a folder", lambda: os.mkdir(lock)),
-              ("a FIFO", lambda: os.mkfifo(lock)),
-              ("a dangling link", lambda: os.symlink(os.path.join(s.root, "nowhere"), lock))]
-    with open(os.path.join(s.root, "probe"), "w"):
-        pass
-    if chattr("+i", os.path.join(s.root, "probe")):
-        chattr("-i", os.path.join(s.root, "probe"))
-
-        def make_immutable():
-            open(lock, "w").close()
-            check(chattr("+i", lock), "chattr +i on the lock file failed")
-        states.append(("an immutable empty file", make_immutable))
-        immutable = "an immutable empty file"
-    else:
-        print("note: chattr +i is not possible here; the immutable lock is not tried")
-    for what, make in states:
-        make()
-        before = file_kind(lock)
-        start_despite(s, what)
-        check(file_kind(lock) == before, f"the start changed {what}: {file_kind(lock)}")
-        if what == immutable:
-            chattr("-i", lock)
-        if os.path.isdir(lock) and not os.path.islink(lock):
-            os.rmdir(lock)
-        else:
-            os.unlink(lock)
-
-    # An earlier version's copy holds its lock there: the guard is another one.
-    with open(lock, "w") as held:
-        fcntl.flock(held, fcntl.LOCK_EX)
-        start_despite(s, "an earlier version's held lock")
+    """A folder, a FIFO, a dangling link or a lock held by an earlier version
+    where earlier versions kept their lock never holds up the start, and
+    stays as it was."""
+    old_fallback = os.path.join(s.root, f"ToevaneFree-{os.getuid()}")
+    os.mkdir(old_fallback, 0o700)
+    for lock in (os.path.join(s.runtime, "ToevaneFree.lock"),
+                 os.path.join(old_fallback, "ToevaneFree.lock")):
+        for what, make in (("a folder", os.mkdir), ("a FIFO", os.mkfifo),
+                           ("a dangling link", lambda path: os.symlink(path + ".gone", path))):
+            make(lock)
+            before = file_kind(lock)
+            start_despite(s, what)
+            check(file_kind(lock) == before, f"the start changed {what}: {file_kind(lock)}")
+            (os.rmdir if what == "a folder" else os.unlink)(lock)
+        with open(lock, "w") as held:
+            fcntl.flock(held, fcntl.LOCK_EX)
+            start_despite(s, f"an earlier version's held lock at {lock}")
 
 
 def case_odd_settings_paths(s):
