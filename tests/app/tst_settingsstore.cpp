@@ -148,8 +148,19 @@ void tst_SettingsStore::valuesComeBackThroughTheFile()
     const QString stored = settings::storedKey(key);
     QVERIFY2(QRegularExpression("^[A-Za-z0-9_]+$").match(stored).hasMatch(), qPrintable(stored));
     QVERIFY(!stored.contains(key) && settings::storedKey(key) == stored);
-    QCOMPARE(QSettings(settings::fileName(), QSettings::NativeFormat).allKeys(),
-             QStringList { "Settings/" + stored });
+    const QSettings qt(settings::fileName(), QSettings::NativeFormat);
+    QCOMPARE(qt.allKeys(), QStringList { "Settings/" + stored });
+    if (!kStoreIsAFile)
+        return;
+    // QSettings reads the value, and the store what QSettings wrote, as
+    // earlier versions did (as UTF-8, which holds no lone surrogates).
+    QCOMPARE(settings::unscramble(qt.value("Settings/" + stored).toString()), value);
+    if (value.isValidUtf16()) {
+        QVERIFY(QFile::remove(settings::fileName()));
+        QSettings(settings::fileName(), QSettings::IniFormat)
+            .setValue("Settings/" + stored, settings::scramble(value));
+        QCOMPARE(settings::read("Settings", key), value);
+    }
 }
 
 void tst_SettingsStore::saveChangesOnlyItsOwnLine_data()
