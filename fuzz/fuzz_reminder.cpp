@@ -23,13 +23,6 @@ QTemporaryDir &storeHome()
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    // Damaged files make QSettings warn on every input.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
-        if (type == QtFatalMsg) {
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-            std::abort();
-        }
-    });
     static QCoreApplication app(*argc, *argv);
     if (!storeHome().isValid()) {
         std::fputs("fuzz_reminder: no temporary folder\n", stderr);

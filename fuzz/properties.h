@@ -132,15 +132,16 @@ inline QString checkReferral(QByteArrayView input)
 //
 // Input: the bytes of the settings file. Every call moves the store into a
 // new subfolder of storeHome (through the configuration folder: HOME in Qt's
-// test mode, else XDG_CONFIG_HOME), so that QSettings' cache of files it has
-// read cannot stand in for the new bytes.
+// test mode, else XDG_CONFIG_HOME).
 //
 // Property: reading the stored date ends; the reminder decides to wait or
 // to ask only for a text that is a real "yyyy-MM-dd" date (checked here with
 // QDate's own parser), asking exactly when that date is more than 14 days
 // from today, and decides to record today for every other text; and
-// recording today over whatever the file held succeeds and reads back, so
-// that a damaged file never keeps the reminder from working at later starts.
+// recording today over whatever the file held succeeds, reads back, and
+// changes no byte outside the program's own line: what it takes out of the
+// file holds no line end, and what it puts in is a piece of that line (with
+// its section header when one was added).
 
 inline QString checkStoredReminder(QByteArrayView fileBytes, const QString &storeHome,
                                    const QDate &today)
@@ -190,6 +191,31 @@ inline QString checkStoredReminder(QByteArrayView fileBytes, const QString &stor
     const QString todayText = reminder::dateText(today);
     if (!settings::write(section, key, todayText))
         return QStringLiteral("today's date could not be recorded over the file");
+    QFile written(path);
+    if (!written.open(QIODevice::ReadOnly))
+        return QStringLiteral("the file is gone after recording today");
+    const QByteArray after = written.readAll();
+    qsizetype same = 0;
+    while (same < fileBytes.size() && same < after.size() && fileBytes[same] == after[same])
+        ++same;
+    qsizetype tail = 0;
+    while (tail < fileBytes.size() - same && tail < after.size() - same &&
+           fileBytes[fileBytes.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    // Taken out: bytes within the key's own line; put in: that line, with
+    // its section header when there was none.
+    const QByteArrayView removed = fileBytes.sliced(same, fileBytes.size() - same - tail);
+    const QByteArrayView added = QByteArrayView(after).sliced(same, after.size() - same - tail);
+    const QByteArray name = settings::storedKey(key).toLatin1();
+    const QByteArrayView line = QByteArrayView(after)
+                                    .sliced(same > 0 ? after.lastIndexOf('\n', same - 1) + 1 : 0)
+                                    .trimmed();
+    const bool ownLine =
+        line.startsWith(name) && line.sliced(name.size()).trimmed().startsWith('=');
+    if (removed.isEmpty() ? added.count('\n') > 3 || added.size() > 128
+                          : removed.contains('\n') || !ownLine)
+        return QStringLiteral("the save changed more than its line: \"%1\" became \"%2\"")
+            .arg(describeBytes(removed), describeBytes(added));
     const QString again = settings::read(section, key);
     if (again != todayText)
         return QStringLiteral("recorded \"%1\" but read back \"%2\"").arg(todayText, again);

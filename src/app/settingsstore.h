@@ -10,18 +10,21 @@
 // (settingsstore_win.cpp). On Unix (settingsstore_unix.cpp) it lives in the
 // user's configuration folder as
 //     $XDG_CONFIG_HOME/ToevaneFree/ToevaneFree.conf   (normally ~/.config/...)
-// the file of QSettings(NativeFormat, UserScope, "ToevaneFree", "ToevaneFree"):
-// the executable's name serves as both organisation and application, so the
-// program's file sits in a folder of its own. Only this file is read, no
+// where QSettings(NativeFormat, UserScope, "ToevaneFree", "ToevaneFree") kept
+// it: the executable's name serves as both organisation and application, so
+// the program's file sits in a folder of its own. Only this file is read, no
 // system-wide fallback: the values belong to this user alone. Qt's test mode
 // (QStandardPaths::setTestModeEnabled) moves it under ~/.qttest/config.
 //
-// There only a regular file (or a link to one) is read or written: when anything
-// else stands at the path (a FIFO, a device, a folder, a dangling link) the
-// store reads as empty and refuses to write, and leaves it alone. A write
-// changes only the line of its key and keeps every other byte of the file;
-// a file that is not text or larger than 1 MiB reads as empty, and a write
-// replaces it by one that holds only the written value.
+// There the program reads and writes its one line itself, in the INI format
+// that every version has written (and QSettings reads): "<key>=<value>" under
+// "[<section>]". The value is the last line of its key in the last section
+// of that name; a save replaces that line's value, or adds the line (and the
+// section when missing), and keeps every other byte of the file. Anything but
+// a regular file (or a link to one) at the path, a file larger than 1 MiB, or
+// one that cannot be read whole, reads as empty and is never rewritten; nor is
+// a file or folder that is not this user's own, or a file it may not write.
+// Folders it makes are for this user only.
 //
 // Key names and values stand in the file only in scrambled form (see
 // scramble()); the section name stands as it is.
@@ -53,8 +56,8 @@ QString fileName();
 QString read(const QString &section, const QString &key);
 
 // Creates or replaces section/key with the scrambled value and writes the
-// file at once. False when the file could not be written; it then stays as
-// it was. The section is a plain name (ASCII letters and digits).
+// file at once. False when it was not written; the file then stays as it was
+// and nothing is left beside it. The section is a plain name (ASCII letters and digits).
 bool write(const QString &section, const QString &key, const QString &value);
 
 } // namespace toevane::settings

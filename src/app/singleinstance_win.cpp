@@ -56,23 +56,6 @@ QString mutexName(const QString &lockPath)
 
 } // namespace
 
-struct SingleInstanceGuard::Lock
-{
-    HANDLE mutex = nullptr;
-    QString path;
-};
-
-SingleInstanceGuard::SingleInstanceGuard(QString lockPath, QString fallbackPath)
-    : m_path(std::move(lockPath))
-    , m_fallbackPath(std::move(fallbackPath))
-{
-}
-
-SingleInstanceGuard::~SingleInstanceGuard()
-{
-    release();
-}
-
 QString SingleInstanceGuard::defaultLockPath()
 {
     // Only names the guard: no file is made there.
@@ -80,19 +63,14 @@ QString SingleInstanceGuard::defaultLockPath()
         QString::fromLatin1(appinfo::kExecutableName) + QStringLiteral(".lock");
 }
 
-QString SingleInstanceGuard::fallbackLockPath()
-{
-    return {};
-}
-
 QString SingleInstanceGuard::heldPath() const
 {
-    return m_lock ? m_lock->path : QString();
+    return m_handle ? mutexName(m_path) : QString();
 }
 
 bool SingleInstanceGuard::acquire()
 {
-    if (m_lock)
+    if (m_handle)
         return true;
     const QString name = mutexName(m_path);
     HANDLE mutex = CreateMutexW(nullptr, FALSE, qUtf16Printable(name));
@@ -110,16 +88,15 @@ bool SingleInstanceGuard::acquire()
         CloseHandle(mutex);
         return false;
     }
-    m_lock = std::make_unique<Lock>(Lock { mutex, name });
+    m_handle = reinterpret_cast<qintptr>(mutex);
     return true;
 }
 
 void SingleInstanceGuard::release()
 {
-    if (m_lock) {
-        CloseHandle(m_lock->mutex);
-        m_lock.reset();
-    }
+    if (m_handle)
+        CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+    m_handle = 0;
 }
 
 } // namespace toevane

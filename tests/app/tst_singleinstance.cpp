@@ -2,6 +2,7 @@
 // copies of itself that take the guard the way a second start would.
 
 #include "app/singleinstance.h"
+#include "support/files.h"
 #include "support/isolation.h"
 
 #include <QDeadlineTimer>
@@ -19,6 +20,8 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -40,8 +43,7 @@ constexpr bool kLockIsAFile = true;
 #define LOCK_FILE_ONLY()
 #endif
 
-// Set for a copy started by this test: the lock it takes, and after a line
-// break the one it falls back to.
+// Set for a copy started by this test: the lock it takes.
 constexpr char kChildLock[] = "TOEVANE_TEST_HOLD_GUARD";
 
 struct Child
@@ -52,8 +54,6 @@ struct Child
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(kChildLock, lockPath);
-        // A killed copy cannot remove its own folder: it lies in this one's.
-        env.insert("TMPDIR", isolatedHome());
         process->setProcessEnvironment(env);
         process->start(QCoreApplication::applicationFilePath(),
                        { "holdsTheGuardWhenStartedAsACopy", "-silent" });
@@ -91,18 +91,15 @@ class SingleInstanceTest : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
+    void init() { QFile::remove(m_lockPath); }
 
-    void copyThatEndedDoesNotBlockTheNextStart_data();
-    void copyThatEndedDoesNotBlockTheNextStart();
+    void copyThatEndedDoesNotBlockTheNextStartButAStoppedOneDoes_data();
+    void copyThatEndedDoesNotBlockTheNextStartButAStoppedOneDoes();
+    void exactlyOneOfSimultaneousStartsRuns_data();
     void exactlyOneOfSimultaneousStartsRuns();
-    void staleLockIsTakenOverOrAvoided_data();
-    void staleLockIsTakenOverOrAvoided();
-    void tempFolderIsTheSameFromAnyFolder_data();
-    void tempFolderIsTheSameFromAnyFolder();
     void mutexClosedToThisCopyMeansAnotherCopyRuns();
-    void lockLivesInAFolderOfTheUsersOwn_data();
-    void lockLivesInAFolderOfTheUsersOwn();
+    void whatStandsAtTheLockPathStaysAndNeverHoldsUpAStart_data();
+    void whatStandsAtTheLockPathStaysAndNeverHoldsUpAStart();
     void holdsTheGuardWhenStartedAsACopy();
 
 private:
@@ -113,38 +110,48 @@ void SingleInstanceTest::initTestCase()
 {
     isolateTestSettings();
     m_lockPath = isolatedLockPath();
-    qputenv("TMPDIR", QFile::encodeName(isolatedHome())); // as for the copies
 }
 
-void SingleInstanceTest::init()
+void SingleInstanceTest::copyThatEndedDoesNotBlockTheNextStartButAStoppedOneDoes_data()
 {
-    QFile::remove(m_lockPath);
-    QFile::remove(m_lockPath + ".rmlock"); // a file, a FIFO or a link
-    QDir().rmdir(m_lockPath + ".rmlock");
+    QTest::addColumn<QString>("end");
+    QTest::newRow("clean exit") << "exit";
+    QTest::newRow("killed with SIGKILL") << "kill";
+#ifdef Q_OS_UNIX
+    QTest::newRow("stopped with SIGSTOP: still a live copy") << "stop";
+#endif
 }
 
-void SingleInstanceTest::copyThatEndedDoesNotBlockTheNextStart_data()
+void SingleInstanceTest::copyThatEndedDoesNotBlockTheNextStartButAStoppedOneDoes()
 {
-    QTest::addColumn<bool>("killed"); // with SIGKILL, which leaves the file behind
-    QTest::newRow("clean exit") << false;
-    QTest::newRow("killed") << true;
-}
-
-void SingleInstanceTest::copyThatEndedDoesNotBlockTheNextStart()
-{
-    QFETCH(bool, killed);
+    QFETCH(QString, end);
     Child first;
     first.start(m_lockPath);
     QCOMPARE(first.answer(), QStringLiteral("won"));
-    killed ? first.kill() : first.stop();
-    QCOMPARE(QFile::exists(m_lockPath), killed && kLockIsAFile);
+#ifdef Q_OS_UNIX
+    if (end == "stop")
+        ::kill(pid_t(first.process->processId()), SIGSTOP);
+#endif
+    end == "kill" ? first.kill() : end == "exit" ? first.stop() : void();
+    // The file stays for the next copy: nothing is ever removed.
+    QCOMPARE(QFile::exists(m_lockPath), kLockIsAFile);
     SingleInstanceGuard next(m_lockPath);
-    QVERIFY(next.acquire());
+    QCOMPARE(next.acquire(), end != "stop");
+    if (end == "stop")
+        first.kill();
+}
+
+void SingleInstanceTest::exactlyOneOfSimultaneousStartsRuns_data()
+{
+    QTest::addColumn<int>("copies");
+    QTest::newRow("8") << 8;
+    QTest::newRow("20") << 20;
 }
 
 void SingleInstanceTest::exactlyOneOfSimultaneousStartsRuns()
 {
-    std::vector<Child> children(8);
+    QFETCH(int, copies);
+    std::vector<Child> children(copies);
     for (Child &child : children)
         child.start(m_lockPath);
     QStringList answers;
@@ -153,7 +160,7 @@ void SingleInstanceTest::exactlyOneOfSimultaneousStartsRuns()
     for (Child &child : children)
         child.stop();
     answers.sort();
-    QCOMPARE(answers, QStringList(7, QStringLiteral("refused")) << QStringLiteral("won"));
+    QCOMPARE(answers, QStringList(copies - 1, QStringLiteral("refused")) << QStringLiteral("won"));
 }
 
 void SingleInstanceTest::mutexClosedToThisCopyMeansAnotherCopyRuns()
@@ -178,141 +185,70 @@ void SingleInstanceTest::mutexClosedToThisCopyMeansAnotherCopyRuns()
 #endif
 }
 
-void SingleInstanceTest::staleLockIsTakenOverOrAvoided_data()
+void SingleInstanceTest::whatStandsAtTheLockPathStaysAndNeverHoldsUpAStart_data()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("companion"); // what stands at <lock>.rmlock
-    QTest::addColumn<bool>("atLock"); // taken over, else the fallback is held
-    const QByteArray deadPid =
-        "999999\nToevaneFree\n" + QSysInfo::machineHostName().toLatin1() + '\n';
-    QTest::newRow("empty") << QByteArray() << "" << true;
-    QTest::newRow("garbage") << QByteArray("\x01\x02not a lock\n") << "" << true;
-    QTest::newRow("dead pid") << deadPid << "" << true;
-    for (const char *odd : { "FIFO", "folder", "dangling link", "link to a file", "foreign" })
-        QTest::addRow("dead pid, companion %s", odd) << deadPid << odd << false;
-    QTest::newRow("dead pid, companion of a killed copy") << deadPid << "fresh" << true;
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<bool>("guarded"); // else both copies run, unguarded
+    QTest::newRow("a file an earlier version left") << "file" << true;
+    QTest::newRow("a read-only file") << "read-only" << true;
+    QTest::newRow("an immutable file") << "immutable" << true;
+    QTest::newRow("a file others may read") << "shared" << false;
+    QTest::newRow("another user's file") << "foreign" << false;
+    QTest::newRow("a FIFO") << "FIFO" << false;
+    QTest::newRow("a folder") << "folder" << false;
+    QTest::newRow("a dangling link") << "dangling link" << false;
+    QTest::newRow("a link to a file of this user's") << "link" << false;
 }
 
-void SingleInstanceTest::staleLockIsTakenOverOrAvoided()
+void SingleInstanceTest::whatStandsAtTheLockPathStaysAndNeverHoldsUpAStart()
 {
     LOCK_FILE_ONLY();
-    QFETCH(QByteArray, content);
-    QFETCH(QString, companion);
-    QFETCH(bool, atLock);
-    QFile file(m_lockPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    // Old enough not to be a copy that is just writing its lock.
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
-                             QFileDevice::FileModificationTime));
-    file.close();
-    const QString beside = m_lockPath + ".rmlock", target = QCoreApplication::applicationFilePath();
-    if (companion == "foreign" || companion == "fresh")
-        QVERIFY(QFile(beside).open(QIODevice::WriteOnly));
 #ifdef Q_OS_UNIX
-    if (companion == "FIFO")
-        QCOMPARE(::mkfifo(QFile::encodeName(beside).constData(), 0600), 0);
-    if (companion == "foreign" && ::chown(QFile::encodeName(beside).constData(), 65534, 65534))
+    QFETCH(QString, what);
+    QFETCH(bool, guarded);
+    const QByteArray path = QFile::encodeName(m_lockPath);
+    const QString elsewhere = isolatedHome() + "/elsewhere";
+    QVERIFY(writeFileBytes(elsewhere, "123\n"));
+    if (what == "FIFO")
+        QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+    else if (what == "folder")
+        QVERIFY(QDir().mkdir(m_lockPath));
+    else if (what.contains("link"))
+        QVERIFY(QFile::link(what == "link" ? elsewhere : elsewhere + ".gone", m_lockPath));
+    else
+        QVERIFY(writeFileBytes(m_lockPath, "4242\nToevaneFree\nhost\n"));
+    const auto cleanUp = qScopeGuard([&] {
+        if (what == "immutable")
+            QProcess::execute("chattr", { "-i", m_lockPath });
+        QDir().rmdir(m_lockPath);
+    });
+    if (QFileInfo(m_lockPath).isFile() && !QFileInfo(m_lockPath).isSymLink())
+        QCOMPARE(::chmod(path.constData(),
+                         what == "shared"          ? 0644
+                             : what == "read-only" ? 0400
+                                                   : 0600),
+                 0);
+    if (what == "immutable" && QProcess::execute("chattr", { "+i", m_lockPath }) != 0)
+        QSKIP("chattr +i is not available here");
+    if (what == "foreign" && ::chown(path.constData(), 65534, 65534) != 0)
         QSKIP("only root can make a file of another user's");
-#endif
-    if (companion == "folder")
-        QVERIFY(QDir().mkdir(beside));
-    if (companion.contains("link"))
-        QVERIFY(QFile::link(companion == "dangling link" ? target + ".gone" : target, beside));
-    const QString paths = m_lockPath + '\n' + SingleInstanceGuard::fallbackLockPath();
+    struct stat before, after;
+    QCOMPARE(::lstat(path.constData(), &before), 0);
+    const auto content = [&] { return what == "FIFO" ? QByteArray() : fileBytes(m_lockPath); };
+    const QByteArray contentBefore = content();
+
     Child first, next;
-    first.start(paths);
+    first.start(m_lockPath);
     QCOMPARE(first.answer(), QStringLiteral("won"));
-    QFile held(atLock ? m_lockPath : SingleInstanceGuard::fallbackLockPath());
-    QVERIFY(held.open(QIODevice::ReadOnly));
-    QCOMPARE(held.readLine().trimmed().toLongLong(), first.process->processId());
-    // What is not the program's own stays; the guard holds all the same.
-    QCOMPARE(QFileInfo(beside).exists() || QFileInfo(beside).isSymLink(), !atLock);
-    next.start(paths);
-    QCOMPARE(next.answer(), QStringLiteral("refused"));
+    next.start(m_lockPath);
+    QCOMPARE(next.answer(), QString(guarded ? "refused" : "won"));
     next.stop();
     first.stop();
-}
-
-void SingleInstanceTest::tempFolderIsTheSameFromAnyFolder_data()
-{
-    QTest::addColumn<QString>("tmpdir");
-    QTest::newRow("relative") << "tmp"; // a lock of its own in every working folder
-    QTest::newRow("missing") << isolatedHome() + "/missing";
-    QTest::newRow("a file") << QCoreApplication::applicationFilePath();
-}
-
-void SingleInstanceTest::tempFolderIsTheSameFromAnyFolder()
-{
-    LOCK_FILE_ONLY();
-    QFETCH(QString, tmpdir);
-    qputenv("TMPDIR", QFile::encodeName(tmpdir));
-    const QString path = SingleInstanceGuard::fallbackLockPath();
-    qputenv("TMPDIR", QFile::encodeName(isolatedHome()));
-    QVERIFY2(path.startsWith("/tmp/ToevaneFree-"), qPrintable(path));
-}
-
-void SingleInstanceTest::lockLivesInAFolderOfTheUsersOwn_data()
-{
-    QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR; "-": unset
-    QTest::addColumn<QString>("obstacle"); // what stands in the way
-    QTest::addColumn<QString>("held"); // runtime, fallback or none
-    const QString usable = isolatedHome() + "/runtime";
-    // clang-format off
-    QTest::newRow("runtime folder") << usable << "" << "runtime";
-    QTest::newRow("no runtime folder") << "-" << "" << "fallback";
-    QTest::newRow("relative runtime folder") << "runtime" << "" << "fallback";
-    QTest::newRow("over-long runtime path") << usable + '/' + QString(300, 'x') << "" << "fallback";
-    QTest::newRow("runtime folder is a file") << isolatedHome() + "/file" << "" << "fallback";
-    QTest::newRow("another user's live lock") << usable << "foreign" << "fallback";
-    QTest::newRow("temp folder's own a link") << "-" << "link" << "none";
-    QTest::newRow("temp folder's own others can write") << "-" << "shared" << "none";
-    // clang-format on
-}
-
-void SingleInstanceTest::lockLivesInAFolderOfTheUsersOwn()
-{
-    LOCK_FILE_ONLY();
-    QFETCH(QString, runtime);
-    QFETCH(QString, obstacle);
-    QFETCH(QString, held);
-    const QString fallback = SingleInstanceGuard::fallbackLockPath();
-    const QString ownFolder = QFileInfo(fallback).absolutePath();
-    QDir(ownFolder).removeRecursively();
-    QFile::remove(ownFolder);
-    QVERIFY(QFile(isolatedHome() + "/file").open(QIODevice::WriteOnly));
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", saved); });
-    if (runtime == "-")
-        qunsetenv("XDG_RUNTIME_DIR");
-    else
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    Child other; // another user's copy: a lock it holds, in a file not ours
-    if (obstacle == "foreign") {
-#ifdef Q_OS_UNIX
-        if (geteuid() != 0)
-            QSKIP("only root can make a file of another user's");
-        other.start(m_lockPath);
-        QCOMPARE(other.answer(), QStringLiteral("won"));
-        QCOMPARE(::chown(QFile::encodeName(m_lockPath).constData(), 65534, 65534), 0);
+    QCOMPARE(::lstat(path.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(content(), contentBefore);
 #endif
-    } else if (obstacle == "link") {
-        QVERIFY(QDir().mkpath(isolatedHome() + "/elsewhere"));
-        QVERIFY(QFile::link(isolatedHome() + "/elsewhere", ownFolder));
-    } else if (obstacle == "shared") {
-        QVERIFY(QDir().mkpath(ownFolder));
-        QVERIFY(QFile::setPermissions(ownFolder, QFileDevice::Permissions(0x7777)));
-    }
-
-    SingleInstanceGuard guard;
-    QVERIFY(guard.acquire());
-    const QString expected = held == "runtime" ? m_lockPath : held == "fallback" ? fallback : "";
-    QCOMPARE(guard.heldPath(), expected);
-    Child next;
-    next.start(SingleInstanceGuard::defaultLockPath() + '\n' + fallback);
-    QCOMPARE(next.answer(), QString(held == "none" ? "won" : "refused"));
-    next.stop();
-    other.stop();
 }
 
 // Does its work only in the copies that the tests above start: takes the
@@ -321,8 +257,7 @@ void SingleInstanceTest::holdsTheGuardWhenStartedAsACopy()
 {
     if (!qEnvironmentVariableIsSet(kChildLock))
         QSKIP("runs only in a copy started by another test");
-    const QStringList paths = qEnvironmentVariable(kChildLock).split(u'\n');
-    SingleInstanceGuard guard(paths[0], paths.value(1));
+    SingleInstanceGuard guard(qEnvironmentVariable(kChildLock));
     const bool won = guard.acquire();
     std::cout << (won ? "won" : "refused") << std::endl;
     std::string line;

@@ -5,6 +5,7 @@ Run one case:   TOEVANE_BINARY=build/src/ToevaneFree tests/e2e/cases.py road
 CTest registers every function named case_* below as the test e2e_<name>.
 """
 
+import fcntl
 import os
 import re
 import stat
@@ -217,13 +218,18 @@ def case_close_boxes(s):
 
 
 def case_second_instance(s):
-    """A second launch says "Application is already running" and ends."""
+    """A second launch, with another runtime, temporary and home folder,
+    says "Application is already running" and ends."""
     first = s.start_program()
     q = open_questionnaire(s, first)
     position = s.frame_rect(q.wid)
     settings = s.read_settings()
 
-    second = s.start_program()
+    # Started from elsewhere (su, ssh, cron): one user is one guard all the same.
+    elsewhere = os.path.join(s.root, "elsewhere")
+    os.makedirs(elsewhere, mode=0o700)
+    second = s.start_program(env={"XDG_RUNTIME_DIR": elsewhere, "TMPDIR": elsewhere,
+                                  "HOME": elsewhere})
     box = s.wait_screen(second, BOX, what="the second copy's message box")[BOX]
     check(first.alive(), "the first copy ended when the second started")
     check(s.screen(first) == {"questionnaire": q.wid},
@@ -395,10 +401,6 @@ def file_kind(path):
     return (stat.S_IFMT(status.st_mode), status.st_rdev)
 
 
-def chattr(flag, path):
-    return subprocess.run(["chattr", flag, path], capture_output=True).returncode == 0
-
-
 def device_like_node(s):
     """A character device like /dev/null in the session's folder (as root),
     else a FIFO: a node that a settings write must never replace."""
@@ -412,50 +414,23 @@ def device_like_node(s):
 
 
 def case_odd_lock_paths(s):
-    """A folder, a FIFO, a dangling link, an immutable empty file or a garbled
-    file dated in the future at the lock path never hangs the start."""
-    lock = os.path.join(s.runtime, "ToevaneFree.lock")
-    immutable = None
-    states = [("a folder", lambda: os.mkdir(lock)),
-              ("a FIFO", lambda: os.mkfifo(lock)),
-              ("a dangling link", lambda: os.symlink(os.path.join(s.root, "nowhere"), lock))]
-    with open(os.path.join(s.root, "probe"), "w"):
-        pass
-    if chattr("+i", os.path.join(s.root, "probe")):
-        chattr("-i", os.path.join(s.root, "probe"))
-
-        def make_immutable():
-            open(lock, "w").close()
-            check(chattr("+i", lock), "chattr +i on the lock file failed")
-        states.append(("an immutable empty file", make_immutable))
-        immutable = "an immutable empty file"
-    else:
-        print("note: chattr +i is not possible here; the immutable lock is not tried")
-    for what, make in states:
-        make()
-        before = file_kind(lock)
-        start_despite(s, what)
-        check(file_kind(lock) == before, f"the start changed {what}: {file_kind(lock)}")
-        if what == immutable:
-            chattr("-i", lock)
-        if os.path.isdir(lock) and not os.path.islink(lock):
-            os.rmdir(lock)
-        else:
-            os.unlink(lock)
-
-    # A crash left a garbled lock, then the clock was set back: the file's
-    # time lies a day ahead. It is stale all the same and taken over.
-    with open(lock, "wb") as f:
-        f.write(b"\x00garbage")
-    ahead = time.time() + 86400
-    os.utime(lock, (ahead, ahead))
-    program = s.start_program()
-    q = s.wait_screen(program, "questionnaire", what="the questionnaire despite a future lock",
-                      timeout=START_LIMIT)["questionnaire"]
-    with open(lock, "rb") as f:
-        owner = f.read().split(b"\n")[0]
-    check(owner == str(program.pid).encode(), f"the lock was not taken over: {owner!r}")
-    leave_through_exit_screen(s, program, q, "Alt+X on the exit screen (future lock)")
+    """A folder, a FIFO, a dangling link or a lock held by an earlier version
+    where earlier versions kept their lock never holds up the start, and
+    stays as it was."""
+    old_fallback = os.path.join(s.root, f"ToevaneFree-{os.getuid()}")
+    os.mkdir(old_fallback, 0o700)
+    for lock in (os.path.join(s.runtime, "ToevaneFree.lock"),
+                 os.path.join(old_fallback, "ToevaneFree.lock")):
+        for what, make in (("a folder", os.mkdir), ("a FIFO", os.mkfifo),
+                           ("a dangling link", lambda path: os.symlink(path + ".gone", path))):
+            make(lock)
+            before = file_kind(lock)
+            start_despite(s, what)
+            check(file_kind(lock) == before, f"the start changed {what}: {file_kind(lock)}")
+            (os.rmdir if what == "a folder" else os.unlink)(lock)
+        with open(lock, "w") as held:
+            fcntl.flock(held, fcntl.LOCK_EX)
+            start_despite(s, f"an earlier version's held lock at {lock}")
 
 
 def case_odd_settings_paths(s):

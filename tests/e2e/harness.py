@@ -256,7 +256,7 @@ class SessionBase:
             "HOME": self.home,
             "XDG_CONFIG_HOME": self.config,
             "XDG_RUNTIME_DIR": self.runtime,
-            "TMPDIR": self.root,  # where the instance lock falls back to
+            "TMPDIR": self.root,
             "LANG": "C.UTF-8",
         }
         env.update(self._session_env())

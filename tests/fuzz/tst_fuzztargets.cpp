@@ -179,21 +179,6 @@ void FuzzTargetsTest::everyInputKeepsTheTargetsPromise()
           });
     const QList<QByteArray> tokens = referral ? referralTokens() : storeTokens();
 
-    // Damaged files make QSettings warn about the values it cannot load,
-    // once per file; those warnings are expected here and only counted.
-    static int dropped = 0;
-    dropped = 0;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &) {
-            if (type == QtWarningMsg)
-                ++dropped;
-        });
-    const auto restore = qScopeGuard([previous] {
-        qInstallMessageHandler(previous);
-        if (dropped)
-            qInfo("%d warnings from Qt about the inputs were dropped", dropped);
-    });
-
     const QList<QByteArray> seeds = corpus(target);
     QVERIFY2(seeds.size() >= 5, qPrintable(QStringLiteral("no seed inputs for %1").arg(target)));
 

@@ -4,9 +4,9 @@
 
 // Keeps a test program out of the user's home, however it is started (CTest,
 // an IDE, a shell): call it first in initTestCase(). Qt's test mode goes on,
-// and the settings store, the runtime folder for the instance lock and the
-// configuration folder of any child process move into a temporary folder of
-// this process, removed when it ends. The texts are English, the source,
+// and the settings store, the runtime folder and the configuration folder of
+// any child process move into a temporary folder of this process, removed
+// when it ends. The texts are English, the source,
 // unless TOEVANE_TEST_LANGUAGE names a translation ("de", "pt_BR"), which
 // is then installed as the program would install it. Returns that folder.
 QString isolateTestSettings();
@@ -18,14 +18,15 @@ QString moveSettingsStore(const QString &home);
 
 // The folder isolateTestSettings() made (empty before it is called).
 QString isolatedHome();
-// The instance lock inside that folder.
+// An instance lock inside that folder, for the guards under test (the
+// program's own is one per user, in /tmp).
 QString isolatedLockPath();
 // The settings file inside that folder (toevane::settings::fileName()).
 QString isolatedSettingsFile();
 
-// An empty settings store of its own, for one test function (QSettings keeps
-// what it has read of a file): made in init(), dropped in cleanup(), where a
-// file named in `immutable` is given back its chattr -i first.
+// An empty settings store of its own, for one test function: made in init(),
+// dropped in cleanup(), where a file named in `immutable` is given back its
+// chattr -i first.
 struct FreshStore : QTemporaryDir
 {
     FreshStore();
