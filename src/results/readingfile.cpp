@@ -28,9 +28,9 @@ constexpr int kResolution = 96;
 QString styleSheet()
 {
     const auto colour = [](const QColor &c) { return c.name(); };
-    return QStringLiteral("h1 { color: %1; font-size: 16pt; margin-bottom: 6px; }"
-                          "h2 { color: %2; font-size: 11pt; margin-top: 14px; margin-bottom: 2px; }"
-                          "p { font-weight: bold; margin: 0px; }"
+    return QStringLiteral("h1 { color: %1; font-size: 18pt; margin-bottom: 8px; }"
+                          "h2 { color: %2; font-size: 13pt; margin-top: 16px; margin-bottom: 4px; }"
+                          "p { font-size: 11pt; font-weight: bold; margin: 0px; }"
                           "p.answer { color: %3; text-decoration: underline; }"
                           "p.statement { color: %4; }")
         .arg(colour(look::kWhite), colour(look::kPink), colour(look::kLightCyan),

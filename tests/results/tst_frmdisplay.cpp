@@ -408,8 +408,11 @@ void FrmDisplayTest::thePdfIsOnePageOfSelectableTextOnTheUsersPaper()
     process.start(pdftotext,
                   { QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-") });
     QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).simplified(),
-             sheetPlainText(display->sheet()).simplified());
+    // Compared without blanks and line ends: Japanese breaks lines between
+    // any two letters, which pdftotext reads as a blank.
+    const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).remove(blanks),
+             sheetPlainText(display->sheet()).remove(blanks));
 }
 
 void FrmDisplayTest::thePngIsTheWindowAtTheScreensScale()
