@@ -12,6 +12,11 @@ Problem save(const QString &path, const QByteArray &bytes)
         return Problem::NameIsAFolder;
     if (!QFileInfo(target.absolutePath()).isDir())
         return Problem::NoSuchFolder;
+    // Only a file is replaced (through a link that leads to one): never a
+    // device, a FIFO or a socket, which QSaveFile would replace as well, nor
+    // a link that leads nowhere, which it would follow to wherever it points.
+    if ((target.exists() && !target.isFile()) || (target.isSymLink() && !target.exists()))
+        return Problem::Failed;
     if (target.exists() && !target.isWritable())
         return Problem::NotAllowed;
     clearLastError();

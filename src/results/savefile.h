@@ -17,7 +17,7 @@ enum class Problem {
     NoSuchFolder,
     NotAllowed, // no permission to write there
     DiskFull, // no room left, or the file would pass a size limit
-    Failed, // anything else
+    Failed, // anything else, also a name that holds neither a file nor a folder
 };
 
 Problem save(const QString &path, const QByteArray &bytes);

@@ -398,6 +398,9 @@ void FrmDisplayTest::aFailedSaveSaysWhatAndWhereAndLeavesTheFileAsItWas_data()
     QTest::newRow("folder without write permission") << savefile::Problem::NotAllowed << "r.pdf";
     QTest::newRow("path that cannot exist") << savefile::Problem::NoSuchFolder << "no/such/r.pdf";
     QTest::newRow("name that is a folder") << savefile::Problem::NameIsAFolder << "r.pdf";
+#ifdef Q_OS_UNIX
+    QTest::newRow("name that is a link to a device") << savefile::Problem::Failed << "r.pdf";
+#endif
     // clang-format on
 }
 
@@ -414,7 +417,9 @@ void FrmDisplayTest::aFailedSaveSaysWhatAndWhereAndLeavesTheFileAsItWas()
     });
     if (problem == savefile::Problem::NameIsAFolder)
         QVERIFY(QDir().mkpath(path + "/inside"));
-    else if (problem != savefile::Problem::NoSuchFolder)
+    else if (problem == savefile::Problem::Failed && !QFile::link("/dev/null", path))
+        QSKIP("no link to a device here");
+    else if (problem != savefile::Problem::NoSuchFolder && problem != savefile::Problem::Failed)
         QVERIFY(writeFileBytes(path, "kept"));
     // An unwritable folder: its write permission off, and for root immutable.
     if (problem == savefile::Problem::NotAllowed &&
@@ -448,8 +453,10 @@ void FrmDisplayTest::aFailedSaveSaysWhatAndWhereAndLeavesTheFileAsItWas()
         boxes.shown,
         QList({ MessageAnswers::Box { saveProblemText(problem, path), QMessageBox::Critical } }));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QCOMPARE(QFileInfo(path).symLinkTarget(),
+             problem == savefile::Problem::Failed ? "/dev/null" : "");
     const bool fileWasThere =
-        problem != savefile::Problem::NoSuchFolder && problem != savefile::Problem::NameIsAFolder;
+        problem == savefile::Problem::DiskFull || problem == savefile::Problem::NotAllowed;
     QCOMPARE(fileBytes(path), QByteArray(fileWasThere ? "kept" : ""));
 }
 
