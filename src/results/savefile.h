@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QFileDevice;
-
 // Writes a file the user chose in one piece: the new bytes replace what
 // stood at that name only once every one of them is written and on the
 // disk; on any failure what stood there stays as it was and no temporary
@@ -22,15 +20,10 @@ enum class Problem {
 
 Problem save(const QString &path, const QByteArray &bytes);
 
-// Per platform (savefile_unix.cpp, savefile_win.cpp).
-// Forgets the last system error, so that problemFromLastError() reports only
-// what failed after it.
-void clearLastError();
-// What the last failed system call says, as one of the problems; Failed when
-// it says nothing known.
-Problem problemFromLastError();
-// Brings what has been written to the open file onto the disk; false when the
-// disk refuses it.
-bool syncToDisk(QFileDevice &file);
+// Per platform (savefile_unix.cpp, savefile_win.cpp), called by save() once
+// the name is known to hold a file or nothing: writes the bytes to a new
+// file beside it, brings that onto the disk and puts it in place of the
+// name.
+Problem replace(const QString &path, const QByteArray &bytes);
 
 } // namespace toevane::savefile

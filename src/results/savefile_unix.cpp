@@ -1,6 +1,6 @@
 #include "results/savefile.h"
 
-#include <QFileDevice>
+#include <QSaveFile>
 
 #include <cerrno>
 
@@ -8,12 +8,10 @@
 
 namespace toevane::savefile {
 
-void clearLastError()
-{
-    errno = 0;
-}
+namespace {
 
-Problem problemFromLastError()
+// What errno says, as one of the problems.
+Problem problemFromErrno()
 {
     switch (errno) {
     case ENOSPC:
@@ -34,11 +32,26 @@ Problem problemFromLastError()
     }
 }
 
-bool syncToDisk(QFileDevice &file)
+} // namespace
+
+Problem replace(const QString &path, const QByteArray &bytes)
 {
-    // A file system that cannot sync (EINVAL) has taken the bytes already;
-    // what a full or failing disk reports is a failure.
-    return ::fsync(file.handle()) == 0 || (errno != EIO && errno != ENOSPC && errno != EDQUOT);
+    errno = 0;
+    // Unbuffered: each write reaches the system at once and reports its own
+    // failure (a buffered one would fail only inside commit(), which then
+    // still puts the file in place). commit() syncs too, but ignores a
+    // failure: fsync here is checked. A file system that cannot sync
+    // (EINVAL) has taken the bytes already.
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return problemFromErrno();
+    if (out.write(bytes) != bytes.size() || out.error() != QFileDevice::NoError ||
+        (::fsync(out.handle()) != 0 && (errno == EIO || errno == ENOSPC || errno == EDQUOT))) {
+        const Problem problem = problemFromErrno();
+        out.cancelWriting(); // the temporary file goes with `out`
+        return problem;
+    }
+    return out.commit() ? Problem::None : problemFromErrno();
 }
 
 } // namespace toevane::savefile
