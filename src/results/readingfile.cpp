@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
@@ -124,7 +125,12 @@ QByteArray png(QWidget &window)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    window.grab().toImage().save(&buffer, "PNG");
+    // zlib's fastest level: a drawn window (flat colours and text) packs
+    // within a few per cent of the default size in little more than half the
+    // time (measured with bench/savebench at 2x).
+    QImageWriter writer(&buffer, "png");
+    writer.setCompression(11); // 0 to 100, mapped onto zlib's 0 to 9: level 1
+    writer.write(window.grab().toImage());
     return bytes;
 }
 
