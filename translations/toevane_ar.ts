@@ -347,6 +347,57 @@
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
         <translation>ر&amp;جوع</translation>
     </message>
+    <message>
+        <source>Toevane reading %1</source>
+        <extracomment>The name a saved reading is offered under; %1 is the date, 2026-12-08.</extracomment>
+        <translation>تفسير Toevane %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading As…</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>حفظ التفسير با&amp;سم…</translation>
+    </message>
+    <message>
+        <source>Save Reading As</source>
+        <translation>حفظ التفسير باسم</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because a folder has that name.</source>
+        <translation>تعذّر حفظ التفسير باسم %1 لأن مجلدًا يحمل هذا الاسم.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because its folder does not exist.</source>
+        <translation>تعذّر حفظ التفسير باسم %1 لأن مجلده غير موجود.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because you have no permission to write there.</source>
+        <translation>تعذّر حفظ التفسير باسم %1 لأنه ليس لديك إذن بالكتابة هناك.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because the disk is full.</source>
+        <translation>تعذّر حفظ التفسير باسم %1 لأن القرص ممتلئ.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1.</source>
+        <translation>تعذّر حفظ التفسير باسم %1.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>مستند PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>صورة PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>نص عادي (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>toevane::frmMain</name>

@@ -347,6 +347,57 @@
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
         <translation>&amp;Zurück</translation>
     </message>
+    <message>
+        <source>Toevane reading %1</source>
+        <extracomment>The name a saved reading is offered under; %1 is the date, 2026-12-08.</extracomment>
+        <translation>Toevane-Deutung %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading As…</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>Deutung &amp;speichern unter…</translation>
+    </message>
+    <message>
+        <source>Save Reading As</source>
+        <translation>Deutung speichern unter</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because a folder has that name.</source>
+        <translation>Die Deutung konnte nicht als %1 gespeichert werden, weil ein Ordner so heißt.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because its folder does not exist.</source>
+        <translation>Die Deutung konnte nicht als %1 gespeichert werden, weil der Ordner nicht existiert.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because you have no permission to write there.</source>
+        <translation>Die Deutung konnte nicht als %1 gespeichert werden, weil du dort nicht schreiben darfst.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because the disk is full.</source>
+        <translation>Die Deutung konnte nicht als %1 gespeichert werden, weil der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1.</source>
+        <translation>Die Deutung konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Textdatei (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>toevane::frmMain</name>

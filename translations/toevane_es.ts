@@ -347,6 +347,57 @@
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
         <translation>A&amp;trás</translation>
     </message>
+    <message>
+        <source>Toevane reading %1</source>
+        <extracomment>The name a saved reading is offered under; %1 is the date, 2026-12-08.</extracomment>
+        <translation>Interpretación de Toevane %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading As…</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>&amp;Guardar la interpretación como…</translation>
+    </message>
+    <message>
+        <source>Save Reading As</source>
+        <translation>Guardar la interpretación como</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because a folder has that name.</source>
+        <translation>No se pudo guardar la interpretación como %1 porque una carpeta tiene ese nombre.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because its folder does not exist.</source>
+        <translation>No se pudo guardar la interpretación como %1 porque su carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because you have no permission to write there.</source>
+        <translation>No se pudo guardar la interpretación como %1 porque no tienes permiso para escribir allí.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because the disk is full.</source>
+        <translation>No se pudo guardar la interpretación como %1 porque el disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1.</source>
+        <translation>No se pudo guardar la interpretación como %1.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Texto sin formato (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>toevane::frmMain</name>

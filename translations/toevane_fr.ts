@@ -347,6 +347,57 @@
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
         <translation>&amp;Retour</translation>
     </message>
+    <message>
+        <source>Toevane reading %1</source>
+        <extracomment>The name a saved reading is offered under; %1 is the date, 2026-12-08.</extracomment>
+        <translation>Interprétation Toevane %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading As…</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>&amp;Enregistrer l’interprétation sous…</translation>
+    </message>
+    <message>
+        <source>Save Reading As</source>
+        <translation>Enregistrer l’interprétation sous</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because a folder has that name.</source>
+        <translation>L’interprétation n’a pas pu être enregistrée sous %1, car un dossier porte ce nom.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because its folder does not exist.</source>
+        <translation>L’interprétation n’a pas pu être enregistrée sous %1, car son dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because you have no permission to write there.</source>
+        <translation>L’interprétation n’a pas pu être enregistrée sous %1, car vous n’avez pas le droit d’écrire à cet endroit.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because the disk is full.</source>
+        <translation>L’interprétation n’a pas pu être enregistrée sous %1, car le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1.</source>
+        <translation>L’interprétation n’a pas pu être enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Texte brut (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>toevane::frmMain</name>

@@ -347,6 +347,57 @@
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
         <translation>&amp;Indietro</translation>
     </message>
+    <message>
+        <source>Toevane reading %1</source>
+        <extracomment>The name a saved reading is offered under; %1 is the date, 2026-12-08.</extracomment>
+        <translation>Interpretazione Toevane %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading As…</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>&amp;Salva interpretazione con nome…</translation>
+    </message>
+    <message>
+        <source>Save Reading As</source>
+        <translation>Salva interpretazione con nome</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because a folder has that name.</source>
+        <translation>Impossibile salvare l’interpretazione come %1 perché una cartella ha questo nome.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because its folder does not exist.</source>
+        <translation>Impossibile salvare l’interpretazione come %1 perché la sua cartella non esiste.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because you have no permission to write there.</source>
+        <translation>Impossibile salvare l’interpretazione come %1 perché non hai il permesso di scrivere lì.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because the disk is full.</source>
+        <translation>Impossibile salvare l’interpretazione come %1 perché il disco è pieno.</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1.</source>
+        <translation>Impossibile salvare l’interpretazione come %1.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Testo semplice (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>toevane::frmMain</name>

@@ -347,6 +347,57 @@
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
         <translation>戻る(&amp;B)</translation>
     </message>
+    <message>
+        <source>Toevane reading %1</source>
+        <extracomment>The name a saved reading is offered under; %1 is the date, 2026-12-08.</extracomment>
+        <translation>Toevane の診断結果 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading As…</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>診断結果を名前を付けて保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Save Reading As</source>
+        <translation>診断結果を名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because a folder has that name.</source>
+        <translation>同じ名前のフォルダーがあるため、診断結果を %1 として保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because its folder does not exist.</source>
+        <translation>フォルダーが存在しないため、診断結果を %1 として保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because you have no permission to write there.</source>
+        <translation>書き込みの権限がないため、診断結果を %1 として保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because the disk is full.</source>
+        <translation>ディスクがいっぱいのため、診断結果を %1 として保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1.</source>
+        <translation>診断結果を %1 として保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文書 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>テキスト (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>toevane::frmMain</name>

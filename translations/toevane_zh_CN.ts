@@ -347,6 +347,57 @@
         <extracomment>Fits in 68 pixels at 8.25 pt bold.</extracomment>
         <translation>返回(&amp;B)</translation>
     </message>
+    <message>
+        <source>Toevane reading %1</source>
+        <extracomment>The name a saved reading is offered under; %1 is the date, 2026-12-08.</extracomment>
+        <translation>Toevane 解读结果 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading As…</source>
+        <extracomment>The reading&apos;s right-click menu.</extracomment>
+        <translation>将解读结果另存为(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Save Reading As</source>
+        <translation>将解读结果另存为</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because a folder has that name.</source>
+        <translation>无法将解读结果保存为 %1，因为已有同名的文件夹。</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because its folder does not exist.</source>
+        <translation>无法将解读结果保存为 %1，因为所在的文件夹不存在。</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because you have no permission to write there.</source>
+        <translation>无法将解读结果保存为 %1，因为你没有在那里写入的权限。</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1 because the disk is full.</source>
+        <translation>无法将解读结果保存为 %1，因为磁盘已满。</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as %1.</source>
+        <translation>无法将解读结果保存为 %1。</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>纯文本 (*.txt)</translation>
+    </message>
 </context>
 <context>
     <name>toevane::frmMain</name>

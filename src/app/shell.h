@@ -12,7 +12,9 @@
 //                  promotional labels of the main windows.
 //   questionnaire/ the question catalogue and the Reading made from the
 //                  answers (Qt Core); the questionnaire window frmMain.
-//   results/       the results window frmDisplay and ApplyReading.
+//   results/       the reading as text and HTML, and the file written in one
+//                  piece (Qt Core); the results window frmDisplay,
+//                  ApplyReading, and the reading saved as PDF or PNG.
 //   about/         the About window.
 //   exit_screen/   the referral's checks and address (Qt Core); the exit
 //                  screen frmNagScreen2, its refer-a-friend form and

@@ -2,14 +2,26 @@
 
 #include "common/accessibility.h"
 #include "common/look.h"
+#include "common/messagebox.h"
+#include "common/platform.h"
 #include "links/linklabel.h"
 #include "links/menus.h"
 #include "links/promolabels.h"
 #include "questionnaire/catalogue.h"
+#include "results/savefile.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -41,12 +53,12 @@ constexpr QRect kPromoBox { 6, 4, 399, 45 }; // three lines of 15 pixels
 constexpr QRect kExitButton { 413, 12, 76, 28 };
 constexpr QRect kBackButton { 495, 12, 76, 28 };
 
-QString notSelectedText()
+// Where the save dialog opens: the user's documents folder, or the home
+// folder where there is none.
+QString documentsFolder()
 {
-    //: Said in place of the Toe Shape answer that was skipped; at most four
-    //: lines of 273 pixels at 8.25 pt bold.
-    return QCoreApplication::translate("toevane::frmDisplay",
-                                       "You are not selected this type of Toe.");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 // An empty label is hidden: a screen reader would announce it by the title
@@ -75,12 +87,12 @@ frmDisplay::frmDisplay(QWidget *parent)
     QLabel *banner = promo::createBanner(frame2);
     banner->setGeometry(frame2->rect().adjusted(4, 2, -4, -2));
 
-    auto *frame1 = new QGroupBox(tr("Toevane Interpretation"), root);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(kResultsBand);
-    frame1->setFont(look::verdana(8.25, look::Weight::Bold));
-    look::setTextColor(frame1, look::kWhite);
-    buildResultFrames(frame1);
+    m_frame1 = new QGroupBox(tr("Toevane Interpretation"), root);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setGeometry(kResultsBand);
+    m_frame1->setFont(look::verdana(8.25, look::Weight::Bold));
+    look::setTextColor(m_frame1, look::kWhite);
+    buildResultFrames(m_frame1);
 
     auto *frame5 = new QGroupBox(root);
     frame5->setObjectName(QStringLiteral("Frame5"));
@@ -101,6 +113,20 @@ frmDisplay::frmDisplay(QWidget *parent)
     // Back first, then Exit: Back holds the focus when the window opens.
     setTabOrder(m_cmdBack, m_cmdExit);
     m_cmdBack->setFocus();
+
+    // Keeping the reading: the keys work while the window is active; the
+    // menu that also offers them is made at the first right-click.
+    //: The reading's right-click menu.
+    m_mnuCopy = new QAction(tr("&Copy"), this);
+    m_mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
+    m_mnuCopy->setShortcut(QKeySequence::Copy);
+    //: The reading's right-click menu.
+    m_mnuSaveAs = new QAction(tr("&Save Reading As…"), this);
+    m_mnuSaveAs->setObjectName(QStringLiteral("mnuSaveAs"));
+    m_mnuSaveAs->setShortcut(QKeySequence::Save);
+    addActions({ m_mnuCopy, m_mnuSaveAs });
+    connect(m_mnuCopy, &QAction::triggered, this, &frmDisplay::mnuCopy_Click);
+    connect(m_mnuSaveAs, &QAction::triggered, this, &frmDisplay::mnuSaveAs_Click);
 
     fixWindowSize();
     nameFramesByTheirTitles(this);
@@ -154,6 +180,96 @@ QLabel *frmDisplay::textLabel(int page) const
     return m_results[std::size_t(page)].text;
 }
 
+ReadingSheet frmDisplay::sheet() const
+{
+    ReadingSheet sheet;
+    sheet.heading = m_frame1->title();
+    sheet.rightToLeft = layoutDirection() == Qt::RightToLeft;
+    for (const catalogue::Question &question : catalogue::questions()) {
+        ReadingSheet::Entry &entry = sheet.entries[std::size_t(question.page)];
+        entry.title = question.resultTitle.shown();
+        if (const QLabel *label = answerLabel(question.page))
+            entry.answer = label->text();
+        if (const QLabel *label = textLabel(question.page))
+            entry.statement = label->text();
+    }
+    return sheet;
+}
+
+void frmDisplay::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A right-click on the reading, or the menu key anywhere in the window.
+    const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
+    if (byMouse && !m_frame1->rect().contains(m_frame1->mapFromGlobal(event->globalPos()))) {
+        MainWindowBase::contextMenuEvent(event);
+        return;
+    }
+    if (!m_readingMenu) {
+        m_readingMenu = new QMenu(this);
+        m_readingMenu->setObjectName(QStringLiteral("mnuReading"));
+        m_readingMenu->addActions({ m_mnuCopy, m_mnuSaveAs });
+    }
+    m_readingMenu->popup(byMouse ? event->globalPos()
+                                 : m_frame1->mapToGlobal(m_frame1->rect().center()));
+    event->accept();
+}
+
+void frmDisplay::mnuCopy_Click()
+{
+    const ReadingSheet reading = sheet();
+    auto *data = new QMimeData;
+    data->setText(sheetPlainText(reading));
+    data->setHtml(sheetHtml(reading));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void frmDisplay::mnuSaveAs_Click()
+{
+    using readingfile::Format;
+    const QStringList filters = readingfile::nameFilters();
+    const auto selectedFormat = [&filters](const QString &filter) {
+        return Format(std::max(qsizetype(0), filters.indexOf(filter)));
+    };
+    QFileDialog dialog(this, tr("Save Reading As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    // A name given without a suffix gets the selected filter's, before the
+    // dialog asks whether to replace a file of that name.
+    dialog.setDefaultSuffix(readingfile::suffix(Format::Pdf));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        dialog.setDefaultSuffix(readingfile::suffix(selectedFormat(filter)));
+    });
+    dialog.setDirectory(documentsFolder());
+    dialog.selectFile(readingFileBaseName(systemToday()) + QStringLiteral(".pdf"));
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // Qt's own dialog keeps the folders it visited; this one keeps none.
+    dialog.setHistory({});
+    if (!chosen)
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    saveReading(path, readingfile::formatFor(path, selectedFormat(dialog.selectedNameFilter())));
+}
+
+bool frmDisplay::saveReading(const QString &path, readingfile::Format format)
+{
+    QByteArray bytes;
+    switch (format) {
+    case readingfile::Format::Pdf:
+        bytes = readingfile::pdf(sheet(), readingfile::paperFor(QLocale().territory()));
+        break;
+    case readingfile::Format::Png:
+        bytes = readingfile::png(*this);
+        break;
+    case readingfile::Format::Text:
+        bytes = sheetPlainText(sheet()).toUtf8();
+        break;
+    }
+    const savefile::Problem problem = savefile::save(path, bytes);
+    if (problem != savefile::Problem::None)
+        showMessage(saveProblemText(problem, path), QMessageBox::Critical);
+    return problem == savefile::Problem::None;
+}
+
 void frmDisplay::cmdBack_Click()
 {
     if (std::exchange(m_backRequested, true))
@@ -187,6 +303,32 @@ void ApplyReading(const Reading &reading, frmDisplay &display)
         if (QLabel *label = display.textLabel(page))
             showText(label, entry.text);
     }
+}
+
+QString saveProblemText(savefile::Problem problem, const QString &path)
+{
+    const QString where = QDir::toNativeSeparators(path);
+    switch (problem) {
+    case savefile::Problem::NameIsAFolder:
+        return frmDisplay::tr(
+                   "The reading could not be saved as %1 because a folder has that name.")
+            .arg(where);
+    case savefile::Problem::NoSuchFolder:
+        return frmDisplay::tr("The reading could not be saved as %1 because its folder does not "
+                              "exist.")
+            .arg(where);
+    case savefile::Problem::NotAllowed:
+        return frmDisplay::tr("The reading could not be saved as %1 because you have no "
+                              "permission to write there.")
+            .arg(where);
+    case savefile::Problem::DiskFull:
+        return frmDisplay::tr("The reading could not be saved as %1 because the disk is full.")
+            .arg(where);
+    case savefile::Problem::None:
+    case savefile::Problem::Failed:
+        break;
+    }
+    return frmDisplay::tr("The reading could not be saved as %1.").arg(where);
 }
 
 } // namespace toevane

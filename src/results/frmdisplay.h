@@ -2,12 +2,18 @@
 
 #include "common/mainwindowbase.h"
 #include "questionnaire/reading.h"
+#include "results/readingfile.h"
+#include "results/readingsheet.h"
+#include "results/savefile.h"
 
 #include <QPointer>
 
 #include <array>
 
+class QAction;
+class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace toevane {
@@ -15,7 +21,9 @@ namespace toevane {
 class LinkLabel;
 
 // The results window: one Reading in eight frames, with Back to a new
-// questionnaire and Exit. It holds nothing but what its labels show.
+// questionnaire and Exit. It holds nothing but what its labels show. The
+// reading can be kept: copied (Ctrl+C) or saved as PDF, PNG or text (Ctrl+S),
+// by those keys or from the menu of a right-click on the reading.
 class frmDisplay : public MainWindowBase
 {
     Q_OBJECT
@@ -32,6 +40,13 @@ public:
     QLabel *answerLabel(int page) const;
     QLabel *textLabel(int page) const;
 
+    // The reading as the window shows it.
+    ReadingSheet sheet() const;
+    // Writes the reading in that format to path, in place of what stands
+    // there. On failure a message says what went wrong and where, and
+    // what stood there stays as it was. True when it was saved.
+    bool saveReading(const QString &path, readingfile::Format format);
+
 Q_SIGNALS:
     // Back or File > Back: the user wants a new questionnaire. Sent once per
     // window: a second press before the window is gone asks for nothing.
@@ -42,12 +57,20 @@ private:
     void cmdExit_Click();
     void mnuFileBack_Click();
     void mnuExit_Click();
+    void mnuCopy_Click();
+    void mnuSaveAs_Click();
     void buildResultFrames(QWidget *parent);
+
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
     QPushButton *m_cmdBack = nullptr;
     QPushButton *m_cmdExit = nullptr;
     LinkLabel *m_lblCobrand = nullptr;
     LinkLabel *m_lblFullBrand = nullptr;
+    QGroupBox *m_frame1 = nullptr; // the reading
+    QAction *m_mnuCopy = nullptr;
+    QAction *m_mnuSaveAs = nullptr;
+    QMenu *m_readingMenu = nullptr; // made at the first right-click
     bool m_backRequested = false;
 
     struct ResultLabels
@@ -62,5 +85,8 @@ private:
 // answer label before text label; an unanswered entry leaves both labels as
 // they were created. A missing label is skipped and the rest still written.
 void ApplyReading(const Reading &reading, frmDisplay &display);
+
+// What the message of a failed save says: what went wrong, and where.
+QString saveProblemText(savefile::Problem problem, const QString &path);
 
 } // namespace toevane

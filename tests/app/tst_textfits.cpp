@@ -5,7 +5,8 @@
 // every picture is drawn for the screen's pixel density. Every window looks
 // exactly as Fusion would draw it, although the program's style paints frames
 // and button faces its own way. In a language written right to left, every
-// window is mirrored.
+// window is mirrored. A failed save of the reading is told in the user's
+// language, in a box that fits the screen.
 //
 // tests/e2e/textfits.py runs these checks again with other stand-in fonts
 // and scale factors, and in each language; it names the font and the factor
@@ -27,11 +28,13 @@
 #include "support/textfit.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -124,6 +127,8 @@ private Q_SLOTS:
     void aButtonFaceLooksAsFusionDrawsItInEveryState();
     void theOverflowArrowIsFusionsOwn_data();
     void theOverflowArrowIsFusionsOwn();
+    void aFailedSaveIsToldInTheUsersLanguageOnTheScreen_data();
+    void aFailedSaveIsToldInTheUsersLanguageOnTheScreen();
 };
 
 void TextFitsTest::initTestCase()
@@ -389,6 +394,38 @@ void TextFitsTest::theOverflowArrowIsFusionsOwn()
     QVERIFY(!expected.availableSizes().isEmpty());
     for (const QSize &size : expected.availableSizes())
         QCOMPARE(actual.pixmap(size, 1.0).toImage(), expected.pixmap(size, 1.0).toImage());
+}
+
+void TextFitsTest::aFailedSaveIsToldInTheUsersLanguageOnTheScreen_data()
+{
+    QTest::addColumn<savefile::Problem>("problem");
+    QTest::newRow("a folder's name") << savefile::Problem::NameIsAFolder;
+    QTest::newRow("no such folder") << savefile::Problem::NoSuchFolder;
+    QTest::newRow("not allowed") << savefile::Problem::NotAllowed;
+    QTest::newRow("disk full") << savefile::Problem::DiskFull;
+    QTest::newRow("any other") << savefile::Problem::Failed;
+}
+
+void TextFitsTest::aFailedSaveIsToldInTheUsersLanguageOnTheScreen()
+{
+    // A long name, as a user's documents folder gives it, told in full.
+    QFETCH(savefile::Problem, problem);
+    const QString path = QDir::homePath() +
+        QStringLiteral("/Documents/Readings of the whole family/Toevane reading 2026-12-08.pdf");
+    const QString text = saveProblemText(problem, path);
+    QCOMPARE(text.count(QDir::toNativeSeparators(path)), 1);
+    if (const QString language = qEnvironmentVariable("TOEVANE_TEST_LANGUAGE");
+        !language.isEmpty()) {
+        language::uninstall();
+        const QString english = saveProblemText(problem, path);
+        QCOMPARE(language::install({ language }), language);
+        QCOMPARE_NE(text, english);
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Toevane"), text);
+    box.setTextFormat(Qt::PlainText);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QVERIFY(box.screen()->availableGeometry().contains(box.frameGeometry()));
 }
 
 QTEST_MAIN(TextFitsTest)

@@ -1,21 +1,43 @@
 // The results window: its initial captions, the Reading written into it,
-// Back to a new questionnaire and its keys.
+// Back to a new questionnaire and its keys, and the reading kept: copied, or
+// saved as PDF, PNG or text.
 
+#include "app/language.h"
 #include "exit_screen/frmnagscreen2.h"
 #include "questionnaire/catalogue.h"
 #include "questionnaire/frmmain.h"
 #include "questionnaire/reading.h"
 #include "results/frmdisplay.h"
+#include "support/files.h"
 #include "support/isolation.h"
 #include "support/recorders.h"
 #include "support/windows.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace toevane;
 
@@ -27,6 +49,39 @@ QString labelText(QWidget *window, const QString &name)
 {
     auto *label = window->findChild<QLabel *>(name);
     return label ? label->text() : QStringLiteral("<no label %1>").arg(name);
+}
+
+// A results window on screen with the reading these tests keep: Toe Shape
+// skipped, no caption or text with a trailing blank.
+frmDisplay *shownReading()
+{
+    const std::array<int, 8> answers { 2, 1, 3, 2, 0, -1, 1, 1 };
+    auto *display = new frmDisplay;
+    ApplyReading(ComposeReading([&](int page, int index) { return answers[page] == index; }),
+                 *display);
+    return shownActive(display);
+}
+
+// The texts of copied.golden, by language: each follows a line "=== <language>".
+QString goldenText(const QString &language)
+{
+    const QString all = QString::fromUtf8(fileBytes(QFINDTESTDATA("results/copied.golden")));
+    const qsizetype from = all.indexOf(u'\n', all.indexOf("=== " + language + u'\n')) + 1;
+    return all.mid(from, all.indexOf(u"\n=== ", from) + 1 - from);
+}
+
+// The texts in that language ("en" is the source) and its direction, and the
+// locale's conventions, until the guard goes.
+auto inLanguage(const QString &language, const QLocale &locale)
+{
+    language::install({ language });
+    QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+    QLocale::setDefault(locale);
+    return qScopeGuard([] {
+        language::uninstall();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QLocale::setDefault(QLocale::system());
+    });
 }
 
 } // namespace
@@ -45,6 +100,12 @@ private Q_SLOTS:
     void backAndEscReportWhatTheUserWants_data();
     void backAndEscReportWhatTheUserWants();
     void analyzeAndBackReplaceTheMainWindowWithoutShowingTheExitScreen();
+    void copyAndTextFileHoldTheReadingInTheUsersLanguage_data();
+    void copyAndTextFileHoldTheReadingInTheUsersLanguage();
+    void saveAsWritesWhatTheNameOrTheFilterAsksFor_data();
+    void saveAsWritesWhatTheNameOrTheFilterAsksFor();
+    void aFailedSaveSaysWhatAndWhereAndLeavesTheFileAsItWas_data();
+    void aFailedSaveSaysWhatAndWhereAndLeavesTheFileAsItWas();
 };
 
 void FrmDisplayTest::newWindowShowsItsInitialCaptions()
@@ -199,6 +260,206 @@ void FrmDisplayTest::analyzeAndBackReplaceTheMainWindowWithoutShowingTheExitScre
     exitScreen->removeEventFilter(&counter);
     QCOMPARE(ends.count(), 0);
     endProgramAndClearWindows(shell);
+}
+
+void FrmDisplayTest::copyAndTextFileHoldTheReadingInTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("byMenu"); // else by its key
+    QTest::newRow("English, Ctrl+C") << "en" << false;
+    QTest::newRow("Arabic, right to left, from the right-click menu") << "ar" << true;
+    QTest::newRow("Japanese, Ctrl+C") << "ja" << false;
+}
+
+void FrmDisplayTest::copyAndTextFileHoldTheReadingInTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, byMenu);
+    const auto restore = inLanguage(language, QLocale::system());
+    const std::unique_ptr<frmDisplay> display(shownReading());
+    QVERIFY(display);
+    if (byMenu) {
+        // A right-click off the reading (on Exit) offers nothing new; on the
+        // reading, Copy and Save Reading As with their keys.
+        for (QWidget *on : { display->findChild<QWidget *>("cmdExit"),
+                             static_cast<QWidget *>(display->textLabel(2)) }) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, {}, on->mapToGlobal(QPoint()));
+            QApplication::sendEvent(on, &event);
+        }
+        auto *menu = display->findChild<QMenu *>("mnuReading");
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(menu->pos(), display->textLabel(2)->mapToGlobal(QPoint()));
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions()[0]->shortcut(), QKeySequence(QKeySequence::Copy));
+        QCOMPARE(menu->actions()[1]->shortcut(), QKeySequence(QKeySequence::Save));
+        menu->actions()[0]->trigger();
+    } else {
+        QTest::keySequence(display.get(), QKeySequence::Copy);
+    }
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text(), goldenText(language));
+    QVERIFY(copied->html().contains("<h2>" + catalogue::question(7).resultTitle.shown() + "</h2>"));
+    QCOMPARE(copied->html().contains(u"<body dir=\"rtl\">"), language == u"ar");
+    QTemporaryDir folder;
+    QVERIFY(display->saveReading(folder.filePath("r.txt"), readingfile::Format::Text));
+    QCOMPARE(QString::fromUtf8(fileBytes(folder.filePath("r.txt"))), goldenText(language));
+}
+
+void FrmDisplayTest::saveAsWritesWhatTheNameOrTheFilterAsksFor_data()
+{
+    // Typed in the dialog, with a filter chosen; the file saved, in the
+    // language and on the paper (for a PDF, its size in points) of a locale.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("filter"); // PDF, PNG, text
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("paper");
+    // clang-format off
+    QTest::newRow("PDF, the default, A4 in Germany") << "r" << 0 << "r.pdf" << "de_DE" << "595 842";
+    QTest::newRow("PDF on Letter in the US") << "r" << 0 << "r.pdf" << "en_US" << "612 792";
+    QTest::newRow("PDF on Letter in Canada") << "r" << 0 << "r.pdf" << "fr_CA" << "612 792";
+    QTest::newRow("PDF in Japanese, A4") << "r" << 0 << "r.pdf" << "ja_JP" << "595 842";
+    QTest::newRow(".png under the PDF filter") << "r.png" << 0 << "r.png" << "en_US" << "";
+    QTest::newRow("text filter, no suffix") << "r" << 2 << "r.txt" << "en_US" << "";
+    QTest::newRow(".TXT under the PNG filter") << "r.TXT" << 1 << "r.TXT" << "en_US" << "";
+    // clang-format on
+}
+
+void FrmDisplayTest::saveAsWritesWhatTheNameOrTheFilterAsksFor()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, filter);
+    QFETCH(QString, saved);
+    QFETCH(QString, locale);
+    QFETCH(QString, paper);
+    const auto restore = inLanguage(locale.left(2), QLocale(locale));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY(QDir().mkpath(documents));
+    QTemporaryDir folder;
+    const std::unique_ptr<frmDisplay> display(shownReading());
+    QVERIFY(display);
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        offered = dialog->directory().filePath(dialog->findChild<QLineEdit *>()->text());
+        for (int i = 0; i < filter; ++i) // as a user chooses it, with the arrow key
+            QTest::keyClick(dialog->findChild<QComboBox *>("fileTypeCombo"), Qt::Key_Down);
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(typed);
+        static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+    });
+    QTest::keySequence(display.get(), QKeySequence::Save);
+    QCOMPARE(offered, QDir(documents).filePath(readingFileBaseName(QDate::currentDate()) + ".pdf"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList(saved));
+    const QString path = folder.filePath(saved);
+    const QByteArray bytes = fileBytes(path);
+    if (saved.endsWith(u"png")) {
+        // At the screen's scale (tst_frmdisplay_2x runs this row at 2x).
+        QImage drawn = display->grab().toImage();
+        QCOMPARE(drawn.size(),
+                 display->size() * qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+        drawn.setDevicePixelRatio(1);
+        QCOMPARE(QImage(path), drawn.convertToFormat(QImage(path).format()));
+        return;
+    }
+    const QString text = sheetPlainText(display->sheet());
+    if (paper.isEmpty()) {
+        QCOMPARE(QString::fromUtf8(bytes), text);
+        return;
+    }
+    QCOMPARE(bytes.count("/Type /Page\n"), 1);
+    const auto box = QRegularExpression("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]")
+                         .match(QString::fromLatin1(bytes));
+    QCOMPARE(QStringLiteral("%1 %2")
+                 .arg(qRound(box.captured(1).toDouble()))
+                 .arg(qRound(box.captured(2).toDouble())),
+             paper);
+    QVERIFY(bytes.contains("/FontFile2")); // the fonts go with the file
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (Debian: poppler-utils) is missing: the PDF's text is not checked");
+    QProcess process;
+    process.start(pdftotext, { "-enc", "UTF-8", path, "-" });
+    QVERIFY(process.waitForFinished(30000));
+    // Without blanks: Japanese breaks lines anywhere, which reads as a blank.
+    const QRegularExpression blanks("\\s+");
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).remove(blanks),
+             QString(text).remove(blanks));
+}
+
+void FrmDisplayTest::aFailedSaveSaysWhatAndWhereAndLeavesTheFileAsItWas_data()
+{
+    QTest::addColumn<savefile::Problem>("problem");
+    QTest::addColumn<QString>("name"); // in the test's folder
+    // clang-format off
+    QTest::newRow("full disk") << savefile::Problem::DiskFull << "r.pdf";
+    QTest::newRow("folder without write permission") << savefile::Problem::NotAllowed << "r.pdf";
+    QTest::newRow("path that cannot exist") << savefile::Problem::NoSuchFolder << "no/such/r.pdf";
+    QTest::newRow("name that is a folder") << savefile::Problem::NameIsAFolder << "r.pdf";
+#ifdef Q_OS_UNIX
+    QTest::newRow("name that is a link to a device") << savefile::Problem::Failed << "r.pdf";
+#endif
+    // clang-format on
+}
+
+void FrmDisplayTest::aFailedSaveSaysWhatAndWhereAndLeavesTheFileAsItWas()
+{
+    QFETCH(savefile::Problem, problem);
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    const auto unlock = qScopeGuard([&] {
+        QProcess::execute("chattr", { "-i", folder.path() });
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    if (problem == savefile::Problem::NameIsAFolder)
+        QVERIFY(QDir().mkpath(path + "/inside"));
+    else if (problem == savefile::Problem::Failed && !QFile::link("/dev/null", path))
+        QSKIP("no link to a device here");
+    else if (problem != savefile::Problem::NoSuchFolder && problem != savefile::Problem::Failed)
+        QVERIFY(writeFileBytes(path, "kept"));
+    // An unwritable folder: its write permission off, and for root immutable.
+    if (problem == savefile::Problem::NotAllowed) {
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QProcess::execute("chattr", { "+i", folder.path() });
+        if (QFile probe(folder.filePath("probe"));
+            probe.open(QIODevice::WriteOnly) && probe.remove())
+            QSKIP("no folder can be made unwritable here");
+    }
+    const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    const std::unique_ptr<frmDisplay> display(shownReading());
+    QVERIFY(display);
+    BoxAnswerer boxes;
+#ifdef Q_OS_LINUX
+    // A file size limit stands in for the full disk: the write fails alike.
+    rlimit unlimited {};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limited { 100, unlimited.rlim_max };
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    if (problem == savefile::Problem::DiskFull)
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+#else
+    if (problem == savefile::Problem::DiskFull)
+        QSKIP("a full disk is made with a Linux file size limit");
+#endif
+    const bool saved = display->saveReading(path, readingfile::Format::Pdf);
+#ifdef Q_OS_LINUX
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, previous);
+#endif
+    QVERIFY(!saved);
+    QCOMPARE(
+        boxes.shown,
+        QList({ MessageAnswers::Box { saveProblemText(problem, path), QMessageBox::Critical } }));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QCOMPARE(QFileInfo(path).symLinkTarget(),
+             problem == savefile::Problem::Failed ? "/dev/null" : "");
+    const bool fileWasThere =
+        problem == savefile::Problem::DiskFull || problem == savefile::Problem::NotAllowed;
+    QCOMPARE(fileBytes(path), QByteArray(fileWasThere ? "kept" : ""));
 }
 
 QTEST_MAIN(FrmDisplayTest)

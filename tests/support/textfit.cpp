@@ -262,6 +262,9 @@ QStringList accessKeysUsedTwice(const QWidget *window)
             }
         }
     }
+    // The window's own commands, offered by its right-click menu.
+    const QList<QAction *> commands = window->actions();
+    scopes.append(QList<const QObject *>(commands.cbegin(), commands.cend()));
     QStringList problems;
     for (const auto &scope : std::as_const(scopes)) {
         QMap<QString, QString> owners; // access key: the control that has it

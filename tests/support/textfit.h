@@ -22,5 +22,6 @@ QStringList controlsNotNamedByTheirCaption(const QWidget *window);
 QMap<QString, QString> controlTexts(const QWidget *window);
 
 // Lists every access key that two controls of one scope share: the window's
-// visible buttons with the menu bar's menus, and each menu's items.
+// visible buttons with the menu bar's menus, each menu's items, and the
+// window's own commands (its right-click menu).
 QStringList accessKeysUsedTwice(const QWidget *window);
