@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <utility>
@@ -230,6 +232,21 @@ void frmDisplay::mnuSaveAs_Click()
     const auto selectedFormat = [&filters](const QString &filter) {
         return Format(std::max(qsizetype(0), filters.indexOf(filter)));
     };
+    // Qt's own dialog reads and writes its last folder, history and view in
+    // QSettings(UserScope, "QtProject"): a file (on Windows a registry key)
+    // that is not the program's. While it lives, that store is one that
+    // cannot be made: its folder is the program's own executable file.
+    static const QSettings::Format nowhere = [] {
+        const auto format = QSettings::registerFormat(
+            QStringLiteral("none"), [](QIODevice &, QSettings::SettingsMap &) { return false; },
+            [](QIODevice &, const QSettings::SettingsMap &) { return false; });
+        for (const auto scope : { QSettings::UserScope, QSettings::SystemScope })
+            QSettings::setPath(format, scope, QCoreApplication::applicationFilePath());
+        return format;
+    }();
+    const QSettings::Format previous = QSettings::defaultFormat();
+    QSettings::setDefaultFormat(nowhere);
+    const auto restore = qScopeGuard([previous] { QSettings::setDefaultFormat(previous); });
     QFileDialog dialog(this, tr("Save Reading As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
@@ -241,10 +258,7 @@ void frmDisplay::mnuSaveAs_Click()
     });
     dialog.setDirectory(documentsFolder());
     dialog.selectFile(readingFileBaseName(systemToday()) + QStringLiteral(".pdf"));
-    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    // Qt's own dialog keeps the folders it visited; this one keeps none.
-    dialog.setHistory({});
-    if (!chosen)
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
     saveReading(path, readingfile::formatFor(path, selectedFormat(dialog.selectedNameFilter())));

@@ -353,6 +353,8 @@ void FrmDisplayTest::saveAsWritesWhatTheNameOrTheFilterAsksFor()
     QTest::keySequence(display.get(), QKeySequence::Save);
     QCOMPARE(offered, QDir(documents).filePath(readingFileBaseName(QDate::currentDate()) + ".pdf"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList(saved));
+    // Nor does the dialog keep the folder in a file of Qt's.
+    QVERIFY(!QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/QtProject.conf"));
     const QString path = folder.filePath(saved);
     const QByteArray bytes = fileBytes(path);
     if (saved.endsWith(u"png")) {
