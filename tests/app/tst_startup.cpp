@@ -5,11 +5,13 @@
 #include "app/language.h"
 #include "app/shell.h"
 #include "app/singleinstance.h"
+#include "app/startup.h"
 #include "questionnaire/frmmain.h"
 #include "support/isolation.h"
 #include "support/recorders.h"
 #include "support/windows.h"
 
+#include <QFontDatabase>
 #include <QTest>
 
 using namespace toevane;
@@ -22,32 +24,35 @@ private Q_SLOTS:
     void initTestCase() { isolateTestSettings(); }
     void cleanup() { clearWindows(); }
 
-    void theFirstUserLanguageWithATranslationWins_data();
-    void theFirstUserLanguageWithATranslationWins();
+    void aLanguageNoInstalledFontCanDrawIsEnglish_data();
+    void aLanguageNoInstalledFontCanDrawIsEnglish();
     void secondCopyShowsOnlyTheRefusalAndEnds();
     void startSeedsOnceAndOpensTheQuestionnaireOnPageZero();
     void eitherPromotionalLabelComesToTheFrontAboutHalfTheTime();
     void generatorNeverReachesOne();
 };
 
-void StartupTest::theFirstUserLanguageWithATranslationWins_data()
+void StartupTest::aLanguageNoInstalledFontCanDrawIsEnglish_data()
 {
-    QTest::addColumn<QStringList>("uiLanguages");
-    QTest::addColumn<QString>("chosen"); // empty: English
-    // clang-format off
-    QTest::newRow("territory") << QStringList { "de-DE", "en-US" } << "de";
-    QTest::newRow("POSIX name") << QStringList { "pt_BR" } << "pt_BR";
-    QTest::newRow("script") << QStringList { "zh-Hans-CN" } << "zh_CN";
-    QTest::newRow("untranslated territories") << QStringList { "pt-PT", "zh-TW", "pt", "fr-CA" } << "fr";
-    QTest::newRow("English ends") << QStringList { "he", "C", "", "x!", "en-GB", "de" } << "";
-    // clang-format on
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("Japanese") << "ja"
+                              << "";
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "";
+    QTest::newRow("Russian") << "ru"
+                             << "ru";
 }
 
-void StartupTest::theFirstUserLanguageWithATranslationWins()
+void StartupTest::aLanguageNoInstalledFontCanDrawIsEnglish()
 {
-    QFETCH(QStringList, uiLanguages);
+    // Run with DejaVu Sans as the only font (startup_with_dejavu_alone).
+    if (QFontDatabase::writingSystems().contains(QFontDatabase::Japanese))
+        QSKIP("a Japanese font is installed");
+    QFETCH(QString, language);
     QFETCH(QString, chosen);
-    QCOMPARE(language::choose(uiLanguages), chosen);
+    QCOMPARE(useLanguage({ language }), chosen);
+    language::uninstall();
 }
 
 void StartupTest::secondCopyShowsOnlyTheRefusalAndEnds()
