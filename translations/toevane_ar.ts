@@ -478,8 +478,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>قد يتوفر تحديث لهذا البرنامج.<byte value="xd"/>هل تريد البحث عن تحديث؟</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>قد يتوفر تحديث لهذا البرنامج.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>هل تريد البحث عن تحديث؟</translation>
     </message>
 </context>
 <context>

@@ -478,8 +478,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Puede que haya una actualización disponible para este programa.<byte value="xd"/>¿Quieres buscar actualizaciones?</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>Puede que haya una actualización disponible para este programa.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>¿Quieres buscar actualizaciones?</translation>
     </message>
 </context>
 <context>

@@ -478,8 +478,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>このソフトウェアの更新版が公開されているかもしれません。<byte value="xd"/>更新を確認しますか？</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>このソフトウェアの更新版が公開されているかもしれません。</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>更新を確認しますか？</translation>
     </message>
 </context>
 <context>

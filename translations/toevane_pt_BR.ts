@@ -478,8 +478,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Talvez haja uma atualização disponível para este programa.<byte value="xd"/>Deseja buscar atualizações?</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>Talvez haja uma atualização disponível para este programa.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Deseja buscar atualizações?</translation>
     </message>
 </context>
 <context>

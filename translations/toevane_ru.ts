@@ -478,8 +478,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Возможно, для этой программы вышло обновление.<byte value="xd"/>Проверить наличие обновлений?</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>Возможно, для этой программы вышло обновление.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Проверить наличие обновлений?</translation>
     </message>
 </context>
 <context>

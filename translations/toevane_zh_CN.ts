@@ -478,8 +478,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>本软件可能有可用的更新。<byte value="xd"/>要检查更新吗？</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>本软件可能有可用的更新。</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>要检查更新吗？</translation>
     </message>
 </context>
 <context>
