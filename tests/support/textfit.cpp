@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -244,6 +245,30 @@ QMap<QString, QString> controlTexts(const QWidget *window)
     for (const QAction *action : window->findChildren<QAction *>())
         add(action, action->text());
     return texts;
+}
+
+QStringList wordsBrokenAtAccessKeys(QWidget *window)
+{
+    QStringList problems;
+    QList<std::pair<QWidget *, QObject *>> texts; // what is drawn, what holds the text
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        texts.emplaceBack(button, button);
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (QAction *item : bar->actions())
+            texts.emplaceBack(bar, item);
+    }
+    for (const auto &[drawn, holder] : std::as_const(texts)) {
+        const QString text = holder->property("text").toString();
+        if (!window->isRightToLeft() || !drawn->isVisibleTo(window) || !text.contains(u'&'))
+            continue;
+        const QImage marked = drawn->grab().toImage();
+        holder->setProperty("text", visibleText(text).replace(u'&', QStringLiteral("&&")));
+        const QImage plain = drawn->grab().toImage();
+        holder->setProperty("text", text);
+        if (marked != plain)
+            problems << describe(drawn, QStringLiteral("draws \"%1\" apart at its key").arg(text));
+    }
+    return problems;
 }
 
 QStringList accessKeysUsedTwice(const QWidget *window)
