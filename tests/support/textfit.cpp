@@ -13,9 +13,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +47,33 @@ int wrappedHeight(const QString &text, const QFont &font, int width)
     }
     layout.endLayout();
     return height;
+}
+
+// The web addresses that the text, word-wrapped in that width, breaks across
+// lines; invisible characters are left out of what each line shows.
+QStringList addressesBroken(const QString &text, const QFont &font, int width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        QString shown = text.mid(line.textStart(), line.textLength());
+        shown.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
+        lines << shown;
+    }
+    layout.endLayout();
+    QStringList broken;
+    static const QRegularExpression address(QStringLiteral("https?://[A-Za-z0-9./-]*[A-Za-z0-9]"));
+    for (const QRegularExpressionMatch &found : address.globalMatch(lines.join(QString()))) {
+        if (!std::any_of(lines.cbegin(), lines.cend(),
+                         [&](const QString &line) { return line.contains(found.captured()); }))
+            broken << found.captured();
+    }
+    return broken;
 }
 
 QString visibleText(QString text)
@@ -118,6 +148,9 @@ QStringList textThatDoesNotFit(const QWidget *window)
             if (label->wordWrap()) {
                 const int needed =
                     wrappedHeight(label->text(), label->font(), area.width() - margin);
+                for (const QString &address :
+                     addressesBroken(label->text(), label->font(), area.width() - margin))
+                    problems << describe(label, QStringLiteral("breaks ") + address);
                 if (needed < 0 || needed > area.height() - margin)
                     problems << describe(label,
                                          QStringLiteral("needs %1 px height in %2x%3")

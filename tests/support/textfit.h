@@ -7,7 +7,8 @@ class QWidget;
 
 // Lists every piece of text inside the window that does not fit the control
 // showing it: labels (wrapped or not), buttons, check boxes, option buttons,
-// group box titles and the menu bar's menus. Each entry names the control and what it needs.
+// group box titles and the menu bar's menus, and every web address that a
+// label breaks across lines. Each entry names the control and what it needs.
 QStringList textThatDoesNotFit(const QWidget *window);
 
 // Lists every control whose name for screen readers (as Qt's accessibility
