@@ -11,7 +11,7 @@
     <message>
         <source>Refer A Friend &amp;Now</source>
         <extracomment>Fits in 217 pixels at 8.25 pt bold.</extracomment>
-        <translation>أخبر صديقًا &amp;الآن</translation>
+        <translation>أخبر &amp;صديقًا الآن</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -331,7 +331,7 @@
     <message>
         <source>You are not selected this type of Toe.</source>
         <extracomment>Said in place of the Toe Shape answer that was skipped; at most four lines of 273 pixels at 8.25 pt bold.</extracomment>
-        <translation>لم تختر هذا النوع من الأصابع.</translation>
+        <translation>لم تختر هذا الشكل من أصابع القدم.</translation>
     </message>
     <message>
         <source>Toevane Interpretation</source>
@@ -428,7 +428,7 @@
     <name>toevane::menus</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;الملف</translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;زورونا على الإنترنت</translation>
+        <translation>&amp;زرنا على الإنترنت</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -462,7 +462,7 @@
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>حول &amp;البرنامج</translation>
+        <translation>&amp;حول البرنامج</translation>
     </message>
     <message>
         <source>&amp;Donate</source>

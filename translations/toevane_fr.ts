@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Large Big Toe</source>
-        <translation>Gros orteil de grande taille</translation>
+        <translation>Gros orteil imposant</translation>
     </message>
     <message>
         <source>You may talk too much on the verge of boastfulness and not implement all your ideas but you may also be rational. This also indicates wealth and prosperity. </source>

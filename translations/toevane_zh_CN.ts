@@ -291,7 +291,7 @@
     <message>
         <source>&amp;Analyze My Toes</source>
         <extracomment>The last page&apos;s button; fits in 132 pixels at 8.25 pt bold.</extracomment>
-        <translation>分析我的脚趾(&amp;T)</translation>
+        <translation>分析我的脚趾(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Next</source>
@@ -331,7 +331,7 @@
     <message>
         <source>You are not selected this type of Toe.</source>
         <extracomment>Said in place of the Toe Shape answer that was skipped; at most four lines of 273 pixels at 8.25 pt bold.</extracomment>
-        <translation>你没有选择这种脚趾类型。</translation>
+        <translation>你没有选择这种脚趾形状。</translation>
     </message>
     <message>
         <source>Toevane Interpretation</source>
@@ -472,7 +472,7 @@
     <message>
         <source>Make Money &amp;Online</source>
         <extracomment>The menu bar&apos;s last menu, always greyed out; the four menus share 484 pixels at 8.25 pt.</extracomment>
-        <translation>在线赚钱(&amp;M)</translation>
+        <translation>在线赚钱(&amp;O)</translation>
     </message>
 </context>
 <context>
