@@ -7,8 +7,7 @@ class QWidget;
 
 // Lists every piece of text inside the window that does not fit the control
 // showing it: labels (wrapped or not), buttons, check boxes, option buttons,
-// group box titles and the menu bar's menus, and every web address that a
-// label breaks across lines. Each entry names the control and what it needs.
+// group box titles and the menu bar's menus. Each entry names the control and what it needs.
 QStringList textThatDoesNotFit(const QWidget *window);
 
 // Lists every control whose name for screen readers (as Qt's accessibility
@@ -22,9 +21,9 @@ QStringList controlsNotNamedByTheirCaption(const QWidget *window);
 // a control that lies wholly outside its frame is left out.
 QMap<QString, QString> controlTexts(const QWidget *window);
 
-// In a window written right to left, lists every button and menu whose text
-// is not drawn as it is without its access-key marker: Qt draws an
-// underlined letter apart, which breaks an Arabic word there.
+// In a window written right to left, lists every button whose text is not
+// drawn as it is without its access-key marker: Qt draws an underlined
+// letter apart, which breaks an Arabic word there.
 QStringList wordsBrokenAtAccessKeys(QWidget *window);
 
 // Lists every access key that two controls of one scope share: the window's
