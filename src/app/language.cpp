@@ -35,8 +35,7 @@ QStringList fromEnvironment(const QString &language, const QString &lcAll,
                             const QString &lcMessages, const QString &lang)
 {
     const QString &locale = !lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang;
-    if (locale.isEmpty() || locale == u"C" || locale == u"POSIX" || locale.startsWith(u"C.") ||
-        locale.startsWith(u"POSIX."))
+    if (locale.isEmpty() || locale == u"C" || locale == u"POSIX")
         return {};
     if (const QStringList list = language.split(u':', Qt::SkipEmptyParts); !list.isEmpty())
         return list;

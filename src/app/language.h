@@ -17,9 +17,10 @@ QStringList systemLanguages();
 
 // The interface languages that the environment values give, read as gettext
 // programs read them: the locale of messages is the first set of LC_ALL,
-// LC_MESSAGES and LANG; where it is unset, C or POSIX (any codeset) there
-// are none (English), whatever LANGUAGE says; otherwise LANGUAGE's list
-// (colon-separated) where it is set, else that locale alone.
+// LC_MESSAGES and LANG; where it is unset, C or POSIX there are none
+// (English), whatever LANGUAGE says; otherwise LANGUAGE's list
+// (colon-separated) where it is set, else that locale alone (C.UTF-8 is
+// English too, but lets LANGUAGE choose).
 QStringList fromEnvironment(const QString &language, const QString &lcAll,
                             const QString &lcMessages, const QString &lang);
 

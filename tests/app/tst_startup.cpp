@@ -51,7 +51,8 @@ void StartupTest::theLocaleSettingsGiveOneLanguageWhicheverAreSet_data()
     row("LC_MESSAGES=ru_RU.UTF-8 LANG=de_DE@euro", "ru");
     row("LANGUAGE=de LC_ALL=C LANG=de_DE.UTF-8", "");
     row("LANGUAGE=de LC_MESSAGES=POSIX LANG=de_DE.UTF-8", "");
-    row("LANGUAGE=de LANG=C.UTF-8", "");
+    row("LANGUAGE=de LANG=C.UTF-8", "de");
+    row("LANGUAGE=de", "");
     row("LANGUAGE=he:C::x!:en_GB:de LANG=de_DE.UTF-8", "");
 }
 
