@@ -57,13 +57,15 @@ QString choose(const QStringList &uiLanguages, const Drawable &drawable)
         if (bare && seen.contains(locale.language()))
             continue;
         seen.append(locale.language());
+        // One translation per language, Portuguese Brazil's; Chinese one per
+        // script, the Traditional one (zh_TW) not made yet.
         QString name = QLocale::languageToCode(locale.language());
         if (locale.language() == QLocale::Portuguese)
             name = QStringLiteral("pt_BR");
         else if (locale.language() == QLocale::Chinese)
             name = locale.script() == QLocale::SimplifiedHanScript ? QStringLiteral("zh_CN")
-                                                                   : QString();
-        if (!name.isEmpty() && carries(name) && (!drawable || drawable(QLocale(name).script())))
+                                                                   : QStringLiteral("zh_TW");
+        if (carries(name) && (!drawable || drawable(QLocale(name).script())))
             return name;
     }
     return {};

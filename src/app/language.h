@@ -31,7 +31,8 @@ using Drawable = std::function<bool(QLocale::Script)>;
 // names, best first) that has one and whose script can be drawn; an English
 // language ends the search. Portuguese of any territory reads the Brazilian
 // translation; Chinese in the Simplified script (zh_CN, zh_SG, zh-Hans, a
-// bare zh) the Simplified one, Traditional Chinese none yet. A bare
+// bare zh) the Simplified one, in the Traditional script (zh_TW, zh_HK,
+// zh_MO, zh-Hant) a zh_TW one, which does not exist yet. A bare
 // language after an entry of that language ("zh_TW:zh") only repeats it.
 // Empty for English.
 QString choose(const QStringList &uiLanguages, const Drawable &drawable = {});

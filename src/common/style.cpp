@@ -130,9 +130,9 @@ void Style::drawPrimitive(PrimitiveElement element, const QStyleOption *option, 
 int Style::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                      QStyleHintReturn *returnData) const
 {
-    const bool rightToLeft = (option && option->direction == Qt::RightToLeft) ||
-        (widget ? widget->isRightToLeft() : QGuiApplication::isRightToLeft());
-    if (hint == SH_UnderlineShortcut && rightToLeft)
+    if (hint == SH_UnderlineShortcut &&
+        ((option && option->direction == Qt::RightToLeft) ||
+         (widget ? widget->isRightToLeft() : QGuiApplication::isRightToLeft())))
         return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
