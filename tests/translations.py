@@ -3,7 +3,8 @@
 
   translations.py LUPDATE SOURCES_LIST INCLUDE_DIR TS...
 
-Fails on an unfinished, obsolete, vanished or empty entry of a .ts file, and
+Fails on an unfinished, obsolete, vanished or empty entry of a .ts file, on
+a control character inside an entry, and
 when lupdate, run as the update_translations target runs it on the sources
 listed in SOURCES_LIST, changes the entries of a copy of the .ts files.
 """
@@ -36,6 +37,9 @@ def main(argv):
                         "@" + sources, "-ts", *copies], check=True, timeout=100)
         for path, copy in zip(ts_files, copies):
             name, old, new = os.path.basename(path), entries(path), entries(copy)
+            with open(path, encoding="utf-8") as f:
+                if "<byte " in f.read():  # a control character, which a translator can drop
+                    problems.append(f"{name}: a control character inside an entry")
             for kind in ("unfinished", "obsolete", "vanished", "empty"):
                 count = sum((t.get("type") or ("empty" if not (t.text or "").strip() else "")) == kind
                             for t in old.values())

@@ -11,7 +11,7 @@
     <message>
         <source>Refer A Friend &amp;Now</source>
         <extracomment>Fits in 217 pixels at 8.25 pt bold.</extracomment>
-        <translation>أخبر صديقًا &amp;الآن</translation>
+        <translation>أخبر &amp;صديقًا الآن</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -331,7 +331,7 @@
     <message>
         <source>You are not selected this type of Toe.</source>
         <extracomment>Said in place of the Toe Shape answer that was skipped; at most four lines of 273 pixels at 8.25 pt bold.</extracomment>
-        <translation>لم تختر هذا النوع من الأصابع.</translation>
+        <translation>لم تختر هذا الشكل من أصابع القدم.</translation>
     </message>
     <message>
         <source>Toevane Interpretation</source>
@@ -479,7 +479,7 @@
     <name>toevane::menus</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;الملف</translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;زورونا على الإنترنت</translation>
+        <translation>&amp;زرنا على الإنترنت</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>حول &amp;البرنامج</translation>
+        <translation>&amp;حول البرنامج</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -529,8 +529,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>قد يتوفر تحديث لهذا البرنامج.<byte value="xd"/>هل تريد البحث عن تحديث؟</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>قد يتوفر تحديث لهذا البرنامج.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>هل تريد البحث عن تحديث؟</translation>
     </message>
 </context>
 <context>

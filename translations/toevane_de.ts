@@ -529,8 +529,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd"/>Möchtest du nach einem Update suchen?</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>Möglicherweise gibt es ein Update für dieses Programm.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Möchtest du nach einem Update suchen?</translation>
     </message>
 </context>
 <context>

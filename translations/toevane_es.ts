@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>Crooked</source>
-        <translation>Torcidos</translation>
+        <translation>Desviados</translation>
     </message>
     <message>
         <source>You may change your thinking to please others.</source>
@@ -467,7 +467,7 @@
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Starwell Softwares. From a single software, we have now grown to become the world’s largest resource of starwell softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first paragraph; with the second, at most 257 pixels high in 233 pixels at 9 pt.</extracomment>
-        <translation>Si te ha gustado este programa, seguro que te interesan nuestros otros programas de Starwell Softwares. Empezamos con uno solo y hoy somos la mayor colección de starwell softwares del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas de todo tipo para que cada cual elija según sus intereses.</translation>
+        <translation>Si te ha gustado este programa, seguro que te interesan nuestros otros programas de Starwell Softwares. Empezamos con uno solo y hoy somos la mayor colección del mundo de programas de este tipo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas de todo tipo para que cada cual elija según sus intereses.</translation>
     </message>
     <message>
         <source>All the programs in the Starwell Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -529,8 +529,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Puede que haya una actualización disponible para este programa.<byte value="xd"/>¿Quieres buscar actualizaciones?</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>Puede que haya una actualización disponible para este programa.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>¿Quieres buscar actualizaciones?</translation>
     </message>
 </context>
 <context>

@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Large Big Toe</source>
-        <translation>Gros orteil de grande taille</translation>
+        <translation>Gros orteil imposant</translation>
     </message>
     <message>
         <source>You may talk too much on the verge of boastfulness and not implement all your ideas but you may also be rational. This also indicates wealth and prosperity. </source>
@@ -529,8 +529,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible.<byte value="xd"/>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -529,8 +529,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Potrebbe essere disponibile un aggiornamento di questo software.<byte value="xd"/>Vuoi cercare aggiornamenti?</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>Potrebbe essere disponibile un aggiornamento di questo software.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Vuoi cercare aggiornamenti?</translation>
     </message>
 </context>
 <context>

@@ -291,7 +291,7 @@
     <message>
         <source>&amp;Analyze My Toes</source>
         <extracomment>The last page&apos;s button; fits in 132 pixels at 8.25 pt bold.</extracomment>
-        <translation>足指を診断(&amp;T)</translation>
+        <translation>足指を診断(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Next</source>
@@ -309,7 +309,7 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>Three lines of 383 pixels at 8.25 pt bold.</extracomment>
-        <translation>在宅ビジネスのチャンス！自分のインターネットビジネスを始めて、オンラインで稼ぎましょう。このソフトを、あなたの Web サイトのブランドで丸ごと提供できます。</translation>
+        <translation>在宅ビジネスのチャンス！　自分のインターネットビジネスを始めて、オンラインで稼ぎましょう。このソフトを、あなたの Web サイトのブランドで丸ごと提供できます。</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -331,7 +331,7 @@
     <message>
         <source>You are not selected this type of Toe.</source>
         <extracomment>Said in place of the Toe Shape answer that was skipped; at most four lines of 273 pixels at 8.25 pt bold.</extracomment>
-        <translation>この足指のタイプは選ばれていません。</translation>
+        <translation>この足指の形は選ばれていません。</translation>
     </message>
     <message>
         <source>Toevane Interpretation</source>
@@ -445,11 +445,11 @@
     <message>
         <source>Starwell Softwares like this one can be created and maintained only with your support. The best way to support Starwell Board is to visit %1 regularly and take part in its discussions and activities.</source>
         <extracomment>%1 is the forum&apos;s address. The four promotions: at most four lines of 465 pixels at 9.75 pt bold.</extracomment>
-        <translation>このような Starwell Softwares は、皆さんの応援があってこそ作り続けられます。Starwell Board へのいちばんの応援は、%1 を定期的に訪れ、ディスカッションや活動に参加することです。</translation>
+        <translation>このような Starwell Softwares は、あなたの応援があってこそ作り続けられます。Starwell Board へのいちばんの応援は、%1 を定期的に訪れ、ディスカッションや活動に参加することです。</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. These programs cannot be supported and maintained without you visiting the site regularly.</source>
-        <translation>%1 を定期的に訪れ、ディスカッションやさまざまな活動に参加して応援してください。皆さんが定期的にサイトを訪れてくださらなければ、これらのソフトのサポートや保守は続けられません。</translation>
+        <translation>%1 を定期的に訪れ、ディスカッションやさまざまな活動に参加して応援してください。あなたが定期的にサイトを訪れてくださらなければ、これらのソフトのサポートや保守は続けられません。</translation>
     </message>
     <message>
         <source>%1 is a FREE online discussion forum for all esoteric subjects. To help the site develop and maintain this program, please visit it regularly.</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>%1 needs your help! All you have to do is visit it regularly and take part in its various discussions and activities, to help maintain and develop more Starwell Softwares.</source>
-        <translation>%1 はあなたの助けを必要としています！定期的に訪れて、さまざまなディスカッションや活動に参加するだけで、Starwell Softwares の保守と新しいソフトの開発を支えることができます。</translation>
+        <translation>%1 はあなたの助けを必要としています！　定期的に訪れて、さまざまなディスカッションや活動に参加するだけで、Starwell Softwares の保守と新しいソフトの開発を支えることができます。</translation>
     </message>
     <message>
         <source>Click To Visit %1</source>
@@ -523,14 +523,18 @@
     <message>
         <source>Make Money &amp;Online</source>
         <extracomment>The menu bar&apos;s last menu, always greyed out; the four menus share 484 pixels at 8.25 pt.</extracomment>
-        <translation>ネットで稼ぐ(&amp;M)</translation>
+        <translation>ネットで稼ぐ(&amp;O)</translation>
     </message>
 </context>
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>このソフトウェアの更新版が公開されているかもしれません。<byte value="xd"/>更新を確認しますか？</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>このソフトウェアの更新版が公開されているかもしれません。</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>更新を確認しますか？</translation>
     </message>
 </context>
 <context>
@@ -600,7 +604,7 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>At most three lines of 399 pixels at 8.25 pt bold (the results window; four lines of 311 pixels in the questionnaire).</extracomment>
-        <translation>在宅ビジネスのチャンス！自分のインターネットビジネスを始めて、オンラインで稼ぎましょう。このソフトを、あなたの Web サイトのブランドで丸ごと提供できます。詳しくはこちらをクリック。</translation>
+        <translation>在宅ビジネスのチャンス！　自分のインターネットビジネスを始めて、オンラインで稼ぎましょう。このソフトを、あなたの Web サイトのブランドで丸ごと提供できます。詳しくはこちらをクリック。</translation>
     </message>
 </context>
 </TS>

@@ -435,7 +435,7 @@
     <message>
         <source>Download Starwell Softwares</source>
         <extracomment>Fits in 233 pixels at 9.75 pt bold.</extracomment>
-        <translation>Baixe Starwell Softwares</translation>
+        <translation>Baixe da Starwell Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Starwell Softwares</source>
@@ -467,7 +467,7 @@
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Starwell Softwares. From a single software, we have now grown to become the world’s largest resource of starwell softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first paragraph; with the second, at most 257 pixels high in 233 pixels at 9 pt.</extracomment>
-        <translation>Se você gostou deste programa, com certeza vai se interessar pelos outros programas da Starwell Softwares. Começamos com um só programa e hoje somos a maior coleção de starwell softwares do mundo. Astrologia, vidência, tarô, numerologia ou ocultismo: temos programas de todo tipo, para cada um escolher conforme seus interesses.</translation>
+        <translation>Se você gostou deste programa, com certeza vai se interessar pelos outros programas da Starwell Softwares. Começamos com um só programa e hoje somos a maior coleção do mundo de programas desse tipo. Astrologia, vidência, tarô, numerologia ou ocultismo: temos programas de todo tipo, para cada um escolher conforme seus interesses.</translation>
     </message>
     <message>
         <source>All the programs in the Starwell Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -529,8 +529,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Talvez haja uma atualização disponível para este programa.<byte value="xd"/>Deseja buscar atualizações?</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>Talvez haja uma atualização disponível para este programa.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Deseja buscar atualizações?</translation>
     </message>
 </context>
 <context>

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Painful Big Toe</source>
-        <translation>Болезненный большой палец</translation>
+        <translation>Больной большой палец</translation>
     </message>
     <message>
         <source>You may have to face sorrows in life.</source>
@@ -445,7 +445,7 @@
     <message>
         <source>Starwell Softwares like this one can be created and maintained only with your support. The best way to support Starwell Board is to visit %1 regularly and take part in its discussions and activities.</source>
         <extracomment>%1 is the forum&apos;s address. The four promotions: at most four lines of 465 pixels at 9.75 pt bold.</extracomment>
-        <translation>Такие программы Starwell Softwares, как эта, живут только благодаря вашей поддержке. Лучший способ поддержать Starwell Board — регулярно посещать %1 и участвовать в обсуждениях.</translation>
+        <translation>Такие программы Starwell Softwares, как эта, живут только благодаря вашей поддержке. Лучше всего поддержать Starwell Board, регулярно посещая %1 и участвуя в обсуждениях.</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and support it by taking part in the discussions and other activities. These programs cannot be supported and maintained without you visiting the site regularly.</source>
@@ -467,7 +467,7 @@
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Starwell Softwares. From a single software, we have now grown to become the world’s largest resource of starwell softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first paragraph; with the second, at most 257 pixels high in 233 pixels at 9 pt.</extracomment>
-        <translation>Если вам понравилась эта программа, вас наверняка заинтересуют и другие программы Starwell Softwares. Начав с одной программы, мы стали крупнейшей в мире коллекцией starwell softwares. Астрология, ясновидение, таро, нумерология, оккультизм — у нас есть программы на любой вкус.</translation>
+        <translation>Если вам понравилась эта программа, вас наверняка заинтересуют и другие программы Starwell Softwares. Начав с одной программы, мы стали крупнейшей в мире коллекцией подобных программ. Астрология, ясновидение, таро, нумерология, оккультизм — у нас есть программы на любой вкус.</translation>
     </message>
     <message>
         <source>All the programs in the Starwell Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -529,8 +529,12 @@
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Возможно, для этой программы вышло обновление.<byte value="xd"/>Проверить наличие обновлений?</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>Возможно, для этой программы вышло обновление.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Проверить наличие обновлений?</translation>
     </message>
 </context>
 <context>

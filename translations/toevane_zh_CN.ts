@@ -291,7 +291,7 @@
     <message>
         <source>&amp;Analyze My Toes</source>
         <extracomment>The last page&apos;s button; fits in 132 pixels at 8.25 pt bold.</extracomment>
-        <translation>分析我的脚趾(&amp;T)</translation>
+        <translation>分析我的脚趾(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Next</source>
@@ -331,7 +331,7 @@
     <message>
         <source>You are not selected this type of Toe.</source>
         <extracomment>Said in place of the Toe Shape answer that was skipped; at most four lines of 273 pixels at 8.25 pt bold.</extracomment>
-        <translation>你没有选择这种脚趾类型。</translation>
+        <translation>你没有选择这种脚趾形状。</translation>
     </message>
     <message>
         <source>Toevane Interpretation</source>
@@ -523,14 +523,18 @@
     <message>
         <source>Make Money &amp;Online</source>
         <extracomment>The menu bar&apos;s last menu, always greyed out; the four menus share 484 pixels at 8.25 pt.</extracomment>
-        <translation>在线赚钱(&amp;M)</translation>
+        <translation>在线赚钱(&amp;O)</translation>
     </message>
 </context>
 <context>
     <name>toevane::modHelp</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>本软件可能有可用的更新。<byte value="xd"/>要检查更新吗？</translation>
+        <source>There maybe an update to this software available</source>
+        <translation>本软件可能有可用的更新。</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>要检查更新吗？</translation>
     </message>
 </context>
 <context>

@@ -152,7 +152,7 @@ QString frmAbout::description()
 QString frmAbout::homePageCaption()
 {
     //: %1 is the forum's address. One line of 383 pixels at 8.25 pt bold.
-    return tr("Click here to visit %1").arg(sites::forumAddress());
+    return tr("Click here to visit %1").arg(sites::shownInText(sites::forumAddress()));
 }
 
 void frmAbout::showModal()

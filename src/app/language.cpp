@@ -31,30 +31,50 @@ bool carries(const QString &name)
 
 } // namespace
 
-QString choose(const QStringList &uiLanguages)
+QStringList fromEnvironment(const QString &language, const QString &lcAll,
+                            const QString &lcMessages, const QString &lang)
 {
+    const QString &locale = !lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang;
+    if (locale.isEmpty() || locale == u"C" || locale == u"POSIX")
+        return {};
+    if (const QStringList list = language.split(u':', Qt::SkipEmptyParts); !list.isEmpty())
+        return list;
+    return { locale };
+}
+
+QString choose(const QStringList &uiLanguages, const Drawable &drawable)
+{
+    QList<QLocale::Language> seen;
     for (const QString &uiLanguage : uiLanguages) {
         const QLocale locale(uiLanguage);
         if (locale.language() == QLocale::English)
             return {};
         if (locale.language() == QLocale::C)
             continue;
-        // "pt-BR" and "pt_BR" are pt_BR, "zh-Hans-CN", "zh-CN" and "zh-Hans"
-        // zh_CN, "de-AT" de; "pt-PT" is neither pt_BR nor pt, nor are "pt"
-        // and "zh" alone a territory's language.
-        const bool specific = uiLanguage.contains(u'-') || uiLanguage.contains(u'_');
-        if (specific && carries(locale.name()))
-            return locale.name();
-        if (const QString language = QLocale::languageToCode(locale.language()); carries(language))
-            return language;
+        // Debian writes "pt_PT:pt" and "zh_TW:zh": the bare name is the
+        // territory's language again, not Qt's likeliest (pt_BR, zh_CN).
+        const bool bare = !uiLanguage.contains(u'-') && !uiLanguage.contains(u'_');
+        if (bare && seen.contains(locale.language()))
+            continue;
+        seen.append(locale.language());
+        // One translation per language, Portuguese Brazil's; Chinese one per
+        // script, the Traditional one (zh_TW) not made yet.
+        QString name = QLocale::languageToCode(locale.language());
+        if (locale.language() == QLocale::Portuguese)
+            name = QStringLiteral("pt_BR");
+        else if (locale.language() == QLocale::Chinese)
+            name = locale.script() == QLocale::SimplifiedHanScript ? QStringLiteral("zh_CN")
+                                                                   : QStringLiteral("zh_TW");
+        if (carries(name) && (!drawable || drawable(QLocale(name).script())))
+            return name;
     }
     return {};
 }
 
-QString install(const QStringList &uiLanguages)
+QString install(const QStringList &uiLanguages, const Drawable &drawable)
 {
     uninstall();
-    const QString name = choose(uiLanguages);
+    const QString name = choose(uiLanguages, drawable);
     if (name.isEmpty())
         return {};
     auto own = std::make_unique<QTranslator>();

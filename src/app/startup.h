@@ -28,10 +28,10 @@ DisplayChoice ensureDisplay();
 void configureApplication(const DisplayChoice &display);
 
 // Installs the translation for the first of the given languages that has one
-// (language::install) and, for a language written right to left, turns every
-// window around: the layout direction and the places of the controls. Once,
-// before any window is made; returns the language installed, empty for
-// English.
+// and that an installed font can draw (language::install) and, for a
+// language written right to left, turns every window around: the layout
+// direction and the places of the controls. Once, before any window is made;
+// returns the language installed, empty for English.
 QString useLanguage(const QStringList &uiLanguages);
 
 } // namespace toevane

@@ -24,11 +24,15 @@ void UpdateReminder(QDate today)
         break;
     }
 
+    // Two texts: the carriage return between them (without a line feed) is
+    // the program's, not a character each translation has to keep.
+    const QString question =
+        QCoreApplication::translate("toevane::modHelp",
+                                    "There maybe an update to this software available") +
+        u'\r' +
+        QCoreApplication::translate("toevane::modHelp", "Do you want to check for an update?");
     const QMessageBox::StandardButton answer =
-        showMessage(QCoreApplication::translate("toevane::modHelp",
-                                                "There maybe an update to this software "
-                                                "available\rDo you want to check for an update?"),
-                    QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
+        showMessage(question, QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
     // Today is remembered whatever the answer, and before the page opens; if
     // it cannot be remembered the page stays closed.
     if (!settings::write(section, key, reminder::dateText(today)))

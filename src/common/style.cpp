@@ -127,6 +127,16 @@ void Style::drawPrimitive(PrimitiveElement element, const QStyleOption *option, 
         QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
+int Style::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                     QStyleHintReturn *returnData) const
+{
+    if (hint == SH_UnderlineShortcut &&
+        ((option && option->direction == Qt::RightToLeft) ||
+         (widget ? widget->isRightToLeft() : QGuiApplication::isRightToLeft())))
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 QIcon Style::standardIcon(StandardPixmap icon, const QStyleOption *option,
                           const QWidget *widget) const
 {

@@ -20,6 +20,9 @@ namespace toevane {
 //   stale faces up to its limit (about 10 MiB over a thousand window
 //   switches). Here a face is kept under its colours, state and size, from
 //   the second time it is needed.
+// Where text runs right to left, access keys are not underlined (they still
+// work): Qt draws an underlined letter as a glyph of its own, which breaks an
+// Arabic word at that letter, in Qt's own buttons and menus too.
 // Its pictures are read by Qt's PNG reader alone, so that no image plugin is
 // loaded; the overflow arrow of menu bars is made from Fusion's own pictures
 // that way.
@@ -32,6 +35,9 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
+                  const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
 

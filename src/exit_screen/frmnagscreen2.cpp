@@ -151,7 +151,7 @@ frmNagScreen2::frmNagScreen2(Random &random, QWidget *parent)
 
 QString frmNagScreen2::promotionText(int k)
 {
-    const QString site = sites::forumAddress();
+    const QString site = sites::shownInText(sites::forumAddress());
     switch (k) {
     case 0:
         //: %1 is the forum's address. The four promotions: at most four lines of
@@ -189,7 +189,7 @@ int frmNagScreen2::drawPromotionNumber(Random &random)
 QString frmNagScreen2::forumCheckCaption()
 {
     //: %1 is the forum's address. Fits in 471 pixels at 14.25 pt.
-    return tr("Click To Visit %1").arg(sites::forumAddress());
+    return tr("Click To Visit %1").arg(sites::shownInText(sites::forumAddress()));
 }
 
 QString frmNagScreen2::catalogueText()

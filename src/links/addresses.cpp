@@ -43,6 +43,16 @@ QString forumAddress()
 {
     return QStringLiteral("http://") + forumHost();
 }
+QString shownInText(const QString &address)
+{
+    QString shown(u'\u2066'); // left-to-right isolate
+    for (const QChar c : address) {
+        if (shown.size() > 1)
+            shown += u'\u2060'; // word joiner
+        shown += c;
+    }
+    return shown + u'\u2069'; // pop directional isolate
+}
 QString helpAddress()
 {
     return QStringLiteral("http://") + QLatin1StringView(kHelpHost);

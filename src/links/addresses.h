@@ -12,6 +12,10 @@ QString forumHost();
 // "http://" + forum host, no trailing slash: what the banner, the About
 // window and the exit screen show.
 QString forumAddress();
+// The address as a text shows it: never broken across lines (a word joiner
+// between its characters) and left to right inside text of either direction
+// (an isolate around it).
+QString shownInText(const QString &address);
 // "http://" + help host.
 QString helpAddress();
 

@@ -49,7 +49,7 @@ QString bannerText()
                                        "The Most Popular Online Discussion Board On Esoteric "
                                        "Subjects. The Best Resource For All Things Esoteric. "
                                        "Visit %1 Now!")
-        .arg(sites::forumHost());
+        .arg(sites::shownInText(sites::forumHost()));
 }
 
 QString coBrandCaptionStored()

@@ -5,11 +5,13 @@
 #include "app/language.h"
 #include "app/shell.h"
 #include "app/singleinstance.h"
+#include "app/startup.h"
 #include "questionnaire/frmmain.h"
 #include "support/isolation.h"
 #include "support/recorders.h"
 #include "support/windows.h"
 
+#include <QFontDatabase>
 #include <QTest>
 
 using namespace toevane;
@@ -22,32 +24,60 @@ private Q_SLOTS:
     void initTestCase() { isolateTestSettings(); }
     void cleanup() { clearWindows(); }
 
-    void theFirstUserLanguageWithATranslationWins_data();
-    void theFirstUserLanguageWithATranslationWins();
+    void theLocaleSettingsGiveOneLanguageWhicheverAreSet_data();
+    void theLocaleSettingsGiveOneLanguageWhicheverAreSet();
+    void aLanguageNoInstalledFontCanDrawIsEnglish();
     void secondCopyShowsOnlyTheRefusalAndEnds();
     void startSeedsOnceAndOpensTheQuestionnaireOnPageZero();
     void eitherPromotionalLabelComesToTheFrontAboutHalfTheTime();
     void generatorNeverReachesOne();
 };
 
-void StartupTest::theFirstUserLanguageWithATranslationWins_data()
+void StartupTest::theLocaleSettingsGiveOneLanguageWhicheverAreSet_data()
 {
-    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("chosen"); // empty: English
-    // clang-format off
-    QTest::newRow("territory") << QStringList { "de-DE", "en-US" } << "de";
-    QTest::newRow("POSIX name") << QStringList { "pt_BR" } << "pt_BR";
-    QTest::newRow("script") << QStringList { "zh-Hans-CN" } << "zh_CN";
-    QTest::newRow("untranslated territories") << QStringList { "pt-PT", "zh-TW", "pt", "fr-CA" } << "fr";
-    QTest::newRow("English ends") << QStringList { "he", "C", "", "x!", "en-GB", "de" } << "";
-    // clang-format on
+    const auto row = [](const char *settings, const char *chosen) {
+        QTest::newRow(settings) << QString::fromUtf8(settings) << QString::fromUtf8(chosen);
+    };
+    row("LANGUAGE=de-DE:en-US LANG=de_DE.UTF-8", "de");
+    row("LANG=pt_PT.UTF-8", "pt_BR");
+    row("LANGUAGE=pt_PT:pt LANG=pt_PT.UTF-8", "pt_BR");
+    row("LANG=zh_SG.UTF-8", "zh_CN");
+    row("LANGUAGE=zh-Hans LANG=en_US.UTF-8", "zh_CN");
+    row("LANG=zh_TW.UTF-8", "");
+    row("LANGUAGE=zh_HK:zh_MO:zh LANG=zh_HK.UTF-8", "");
+    row("LANGUAGE=zh-Hant:zh:fr_CA LANG=zh_TW.UTF-8", "fr");
+    row("LC_MESSAGES=ru_RU.UTF-8 LANG=de_DE@euro", "ru");
+    row("LANGUAGE=de LC_ALL=C LANG=de_DE.UTF-8", "");
+    row("LANGUAGE=de LC_MESSAGES=POSIX LANG=de_DE.UTF-8", "");
+    row("LANGUAGE=de LANG=C.UTF-8", "de");
+    row("LANGUAGE=de", "");
+    row("LANGUAGE=he:C::x!:en_GB:de LANG=de_DE.UTF-8", "");
 }
 
-void StartupTest::theFirstUserLanguageWithATranslationWins()
+void StartupTest::theLocaleSettingsGiveOneLanguageWhicheverAreSet()
 {
-    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, settings);
     QFETCH(QString, chosen);
-    QCOMPARE(language::choose(uiLanguages), chosen);
+    QMap<QString, QString> set;
+    for (const QString &setting : settings.split(u' '))
+        set.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    QCOMPARE(language::choose(language::fromEnvironment(set["LANGUAGE"], set["LC_ALL"],
+                                                        set["LC_MESSAGES"], set["LANG"])),
+             chosen);
+}
+
+void StartupTest::aLanguageNoInstalledFontCanDrawIsEnglish()
+{
+    // Run with DejaVu Sans, which has Cyrillic, as the only font
+    // (startup_with_dejavu_alone).
+    if (QFontDatabase::writingSystems().contains(QFontDatabase::Japanese))
+        QSKIP("a Japanese font is installed");
+    const QStringList chosen { useLanguage({ "ja" }), useLanguage({ "zh_CN" }),
+                               useLanguage({ "ru" }) };
+    language::uninstall();
+    QCOMPARE(chosen, QStringList({ "", "", "ru" }));
 }
 
 void StartupTest::secondCopyShowsOnlyTheRefusalAndEnds()

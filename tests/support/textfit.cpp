@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -244,6 +245,23 @@ QMap<QString, QString> controlTexts(const QWidget *window)
     for (const QAction *action : window->findChildren<QAction *>())
         add(action, action->text());
     return texts;
+}
+
+QStringList wordsBrokenAtAccessKeys(QWidget *window)
+{
+    QStringList problems;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        const QString text = button->text();
+        if (!window->isRightToLeft() || !button->isVisibleTo(window) || !text.contains(u'&'))
+            continue;
+        const QImage marked = button->grab().toImage();
+        button->setText(visibleText(text).replace(u'&', QStringLiteral("&&")));
+        const QImage plain = button->grab().toImage();
+        button->setText(text);
+        if (marked != plain)
+            problems << describe(button, QStringLiteral("draws \"%1\" apart at its key").arg(text));
+    }
+    return problems;
 }
 
 QStringList accessKeysUsedTwice(const QWidget *window)

@@ -21,6 +21,11 @@ QStringList controlsNotNamedByTheirCaption(const QWidget *window);
 // a control that lies wholly outside its frame is left out.
 QMap<QString, QString> controlTexts(const QWidget *window);
 
+// In a window written right to left, lists every button whose text is not
+// drawn as it is without its access-key marker: Qt draws an underlined
+// letter apart, which breaks an Arabic word there.
+QStringList wordsBrokenAtAccessKeys(QWidget *window);
+
 // Lists every access key that two controls of one scope share: the window's
 // visible buttons with the menu bar's menus, each menu's items, and the
 // window's own commands (its right-click menu).
