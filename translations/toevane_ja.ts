@@ -309,7 +309,7 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>Three lines of 383 pixels at 8.25 pt bold.</extracomment>
-        <translation>在宅ビジネスのチャンス！　自分のインターネットビジネスを始めて、オンラインで稼ぎましょう。このソフトを、あなたの Web サイトのブランドで丸ごと提供できます。</translation>
+        <translation>在宅ビジネスのチャンス！&#x3000;自分のインターネットビジネスを始めて、オンラインで稼ぎましょう。このソフトを、あなたの Web サイトのブランドで丸ごと提供できます。</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>%1 needs your help! All you have to do is visit it regularly and take part in its various discussions and activities, to help maintain and develop more Starwell Softwares.</source>
-        <translation>%1 はあなたの助けを必要としています！　定期的に訪れて、さまざまなディスカッションや活動に参加するだけで、Starwell Softwares の保守と新しいソフトの開発を支えることができます。</translation>
+        <translation>%1 はあなたの助けを必要としています！&#x3000;定期的に訪れて、さまざまなディスカッションや活動に参加するだけで、Starwell Softwares の保守と新しいソフトの開発を支えることができます。</translation>
     </message>
     <message>
         <source>Click To Visit %1</source>
@@ -604,7 +604,7 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>At most three lines of 399 pixels at 8.25 pt bold (the results window; four lines of 311 pixels in the questionnaire).</extracomment>
-        <translation>在宅ビジネスのチャンス！　自分のインターネットビジネスを始めて、オンラインで稼ぎましょう。このソフトを、あなたの Web サイトのブランドで丸ごと提供できます。詳しくはこちらをクリック。</translation>
+        <translation>在宅ビジネスのチャンス！&#x3000;自分のインターネットビジネスを始めて、オンラインで稼ぎましょう。このソフトを、あなたの Web サイトのブランドで丸ごと提供できます。詳しくはこちらをクリック。</translation>
     </message>
 </context>
 </TS>

@@ -21,7 +21,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -232,21 +231,17 @@ void frmDisplay::mnuSaveAs_Click()
     const auto selectedFormat = [&filters](const QString &filter) {
         return Format(std::max(qsizetype(0), filters.indexOf(filter)));
     };
-    // Qt's own dialog reads and writes its last folder, history and view in
-    // QSettings(UserScope, "QtProject"): a file (on Windows a registry key)
-    // that is not the program's. While it lives, that store is one that
-    // cannot be made: its folder is the program's own executable file.
-    static const QSettings::Format nowhere = [] {
-        const auto format = QSettings::registerFormat(
-            QStringLiteral("none"), [](QIODevice &, QSettings::SettingsMap &) { return false; },
-            [](QIODevice &, const QSettings::SettingsMap &) { return false; });
-        for (const auto scope : { QSettings::UserScope, QSettings::SystemScope })
-            QSettings::setPath(format, scope, QCoreApplication::applicationFilePath());
-        return format;
+    // Qt's own dialog keeps its last folder and history in the file of
+    // QSettings(UserScope, "QtProject"), which is not the program's; the
+    // program keeps nothing in QSettings' files, so their folder becomes one
+    // that cannot be made: the program's own executable file. (On Windows
+    // those settings are registry keys, which this does not move.)
+    static const bool moved = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QCoreApplication::applicationFilePath());
+        return true;
     }();
-    const QSettings::Format previous = QSettings::defaultFormat();
-    QSettings::setDefaultFormat(nowhere);
-    const auto restore = qScopeGuard([previous] { QSettings::setDefaultFormat(previous); });
+    Q_UNUSED(moved);
     QFileDialog dialog(this, tr("Save Reading As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
