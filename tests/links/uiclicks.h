@@ -77,3 +77,21 @@ inline void clickThroughWindow(QWidget *control)
     const QPoint point = control->mapTo(top, control->rect().center());
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, point);
 }
+
+// Returns once every event queued so far has been handled, and what those
+// queue in turn, a few rounds deep: a marker queued behind them has come out
+// of the queue. The program defers work only that way (it has no timers), so
+// whatever a click sets off has happened by then. False if a marker does not
+// come out within the bound.
+inline bool queuedEventsHandled()
+{
+    for (int round = 0; round < 3; ++round) {
+        QObject marker; // takes its call along should the wait fail
+        bool handled = false;
+        QMetaObject::invokeMethod(
+            &marker, [&handled] { handled = true; }, Qt::QueuedConnection);
+        if (!QTest::qWaitFor([&handled] { return handled; }, 5000))
+            return false;
+    }
+    return true;
+}
