@@ -78,15 +78,13 @@ inline void clickThroughWindow(QWidget *control)
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, point);
 }
 
-// Returns once every event queued so far has been handled, and what those
-// queue in turn, a few rounds deep: a marker queued behind them has come out
-// of the queue. The program defers work only that way (it has no timers), so
-// whatever a click sets off has happened by then. False if a marker does not
-// come out within the bound.
+// Returns once the events queued so far, and those they queue in turn (three
+// rounds), have been handled: the program defers work no other way. False if
+// that takes longer than the bound.
 inline bool queuedEventsHandled()
 {
     for (int round = 0; round < 3; ++round) {
-        QObject marker; // takes its call along should the wait fail
+        QObject marker; // takes its queued call along should the wait fail
         bool handled = false;
         QMetaObject::invokeMethod(
             &marker, [&handled] { handled = true; }, Qt::QueuedConnection);
