@@ -342,17 +342,16 @@ void AboutTest::linksOpenTheirPagesAndLeaveAboutOpen()
     QFETCH(QString, address);
     UrlRecorder urls;
     QStringList opened;
-    bool settled = false, stillOpen = false;
+    bool stillOpen = false;
     QVERIFY(withAboutOpen(&frmAbout::showModal, [&](frmAbout *about) {
         QWidget *label = about->findChild<QWidget *>(link);
         clickThroughWindow(label);
         clickThroughWindow(label); // each click opens the page again
-        settled = queuedEventsHandled(); // and nothing more
+        QCoreApplication::sendPostedEvents(); // and nothing more once what they queued has run
         opened = urls.addresses();
         stillOpen = about->isVisible() && QApplication::activeModalWidget() == about;
         QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
     }));
-    QVERIFY(settled);
     QCOMPARE(opened, QStringList({ address, address }));
     QVERIFY(stillOpen);
 }

@@ -77,19 +77,3 @@ inline void clickThroughWindow(QWidget *control)
     const QPoint point = control->mapTo(top, control->rect().center());
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, point);
 }
-
-// Returns once the events queued so far, and those they queue in turn (three
-// rounds), have been handled: the program defers work no other way. False if
-// that takes longer than the bound.
-inline bool queuedEventsHandled()
-{
-    for (int round = 0; round < 3; ++round) {
-        QObject marker; // takes its queued call along should the wait fail
-        bool handled = false;
-        QMetaObject::invokeMethod(
-            &marker, [&handled] { handled = true; }, Qt::QueuedConnection);
-        if (!QTest::qWaitFor([&handled] { return handled; }, 5000))
-            return false;
-    }
-    return true;
-}
