@@ -83,7 +83,7 @@ QRect frameRect(const QStyle &style, const QStyleOption &option, const QWidget *
 // What a push button's face looks like: its state, direction, features,
 // size, the pixel ratio it is drawn for and every brush of its palette.
 // Empty where a brush of the palette is a gradient or a picture.
-QString buttonFaceKey(const QStyleOption &option)
+QString buttonFaceKey(const QStyleOption &option, qreal ratio)
 {
     QByteArray looks;
     const auto add = [&looks](quint32 value) {
@@ -96,7 +96,7 @@ QString buttonFaceKey(const QStyleOption &option)
         add(quint32(button->features));
     add(quint32(option.rect.width()));
     add(quint32(option.rect.height()));
-    add(quint32(qRound(qApp->devicePixelRatio() * 100))); // the picture's pixel ratio
+    add(quint32(qRound(ratio * 100))); // the picture's pixel ratio
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const QBrush &brush =
@@ -108,6 +108,36 @@ QString buttonFaceKey(const QStyleOption &option)
         }
     }
     return QStringLiteral("toevane-button-face-") + QString::fromLatin1(looks.toBase64());
+}
+
+// A push button's face as the style draws it, for the pixel ratio. Qt 6.4's
+// Fusion draws a face into a picture of the application's pixel ratio, the
+// highest of all screens, wherever the painter only moves and scales, and
+// scales that picture to the painter: on a screen of a lower ratio the face
+// came out blurred. Turned by a quarter, the painter makes Fusion draw
+// directly, for any ratio, and the face is turned back.
+QImage buttonFacePicture(const QStyle &fusion, QStyle::PrimitiveElement element,
+                         const QStyleOption &option, qreal ratio, const QWidget *widget)
+{
+    const bool turned = ratio != qApp->devicePixelRatio();
+    const QSize size = option.rect.size();
+    QImage picture((turned ? size.transposed() : size) * ratio,
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(turned ? 1.0 : ratio);
+    picture.fill(Qt::transparent);
+    QPainter onPicture(&picture);
+    if (turned) {
+        onPicture.translate(picture.width(), 0);
+        onPicture.rotate(90);
+        onPicture.scale(ratio, ratio);
+    }
+    onPicture.translate(-option.rect.topLeft());
+    fusion.drawPrimitive(element, &option, &onPicture, widget);
+    onPicture.end();
+    if (turned)
+        picture = picture.transformed(QTransform().rotate(-90));
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 } // namespace
@@ -205,24 +235,20 @@ bool Style::drawButtonFace(PrimitiveElement element, const QStyleOption &option,
     const bool cacheable = !option.rect.isEmpty() &&
         (transform <= QTransform::TxTranslate ||
          painter.deviceTransform().type() == QTransform::TxScale);
-    const QString key = cacheable ? buttonFaceKey(option) : QString();
+    // Drawn for the pixel ratio of the screen the face is shown on (of the
+    // picture it is drawn into), which Fusion gets right only where that is
+    // the application's ratio.
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const QString key = cacheable ? buttonFaceKey(option, ratio) : QString();
     if (key.isEmpty())
         return false;
     QPixmap face;
     if (!QPixmapCache::find(key, &face)) {
-        if (!m_facesSeen.contains(key)) {
+        if (ratio == qApp->devicePixelRatio() && !m_facesSeen.contains(key)) {
             m_facesSeen.insert(key);
             return false;
         }
-        const qreal ratio = qApp->devicePixelRatio();
-        QImage picture(option.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        picture.setDevicePixelRatio(ratio);
-        picture.fill(Qt::transparent);
-        QPainter onPicture(&picture);
-        onPicture.translate(-option.rect.topLeft());
-        QProxyStyle::drawPrimitive(element, &option, &onPicture, widget);
-        onPicture.end();
-        face = QPixmap::fromImage(std::move(picture));
+        face = QPixmap::fromImage(buttonFacePicture(*baseStyle(), element, option, ratio, widget));
         QPixmapCache::insert(key, face);
     }
     painter.drawPixmap(option.rect.topLeft(), face);

@@ -19,7 +19,8 @@ namespace toevane {
 //   every window rendered its faces anew and Qt's pixmap cache filled with
 //   stale faces up to its limit (about 10 MiB over a thousand window
 //   switches). Here a face is kept under its colours, state and size, from
-//   the second time it is needed.
+//   the second time it is needed. And it is drawn for the pixel ratio of the
+//   screen it is shown on, where Fusion draws for the highest of all screens.
 // Where text runs right to left, access keys are not underlined (they still
 // work): Qt draws an underlined letter as a glyph of its own, which breaks an
 // Arabic word at that letter, in Qt's own buttons and menus too.

@@ -99,7 +99,16 @@ def installed_reading(s, installer, settings_tool):
     check(os.path.isfile(s.path(SHORTCUT)), "the installer made no Start-menu shortcut")
     shipped = sorted(os.listdir(s.path(INSTALL_DIR))) + os.listdir(s.path(INSTALL_DIR + "/platforms"))
     check(shipped == SHIPPED, f"installed: {shipped}, expected the program and its DLLs: {SHIPPED}")
-    check(s.registry(UNINSTALL_KEY) is not None, "no uninstaller registered in Apps & features")
+    entry = s.registry(UNINSTALL_KEY) or ""
+    check(entry, "no uninstaller registered in Apps & features")
+    kb = sum((os.path.getsize(f"{folder}/{name}") + 1023) // 1024  # as NSIS counts
+             for folder, _, names in os.walk(s.path(INSTALL_DIR)) for name in names
+             if name != "Uninstall.exe")
+    check(re.search(rf"EstimatedSize\s+REG_DWORD\s+{kb:#x}\b", entry), f"not {kb} KB:\n{entry}")
+    manifest = s._run(["wrestool", "-x", "--raw", "--type=24", exe]).stdout
+    for declared in ('"asInvoker"', ">true/pm<", ">PerMonitorV2, PerMonitor<", "longPathAware",
+                     "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"):  # Windows 10 and 11
+        check(declared in manifest, f"the program's manifest lacks {declared}:\n{manifest}")
 
     # First start: no question, today is stored in the user's registry.
     program = s.start_windows_program(exe)
@@ -156,7 +165,7 @@ def installed_reading(s, installer, settings_tool):
 
 def main(argv):
     missing = [tool for tool in ("wine", "wineboot", "wineserver", "Xvfb", "openbox", "xdotool",
-                                 "xprop", "wmctrl") if not shutil.which(tool)]
+                                 "xprop", "wmctrl", "wrestool") if not shutil.which(tool)]
     if len(argv) != 3 or missing:
         print(__doc__ if len(argv) != 3 else f"SKIP: {', '.join(missing)} not installed")
         return 2 if len(argv) != 3 else SKIP
