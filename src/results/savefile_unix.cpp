@@ -3,6 +3,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <csignal>
 
 #include <unistd.h>
 
@@ -36,6 +37,8 @@ Problem problemFromErrno()
 
 Problem replace(const QString &path, const QByteArray &bytes)
 {
+    // Past a file-size limit (ulimit -f) a write fails instead of killing.
+    std::signal(SIGXFSZ, SIG_IGN);
     errno = 0;
     // Unbuffered: each write reaches the system at once and reports its own
     // failure (a buffered one would fail only inside commit(), which then
