@@ -202,8 +202,6 @@ inline QString checkStoredReminder(QByteArrayView fileBytes, const QString &stor
     while (tail < fileBytes.size() - same && tail < after.size() - same &&
            fileBytes[fileBytes.size() - 1 - tail] == after[after.size() - 1 - tail])
         ++tail;
-    // Taken out: bytes within the key's own line; put in: that line, with
-    // its section header when there was none.
     const QByteArrayView removed = fileBytes.sliced(same, fileBytes.size() - same - tail);
     const QByteArrayView added = QByteArrayView(after).sliced(same, after.size() - same - tail);
     const QByteArray name = settings::storedKey(key).toLatin1();

@@ -108,18 +108,14 @@ def answer_all_pages(s, program, q, answers=(0,) * PAGE_COUNT):
     return s.wait_screen(program, "results", what="the results window")["results"]
 
 
-def session_processes(s):
-    """Live processes that run with this session's environment, but for the
-    X server and the window manager."""
-    return harness.processes_in_session(s.runtime, {service.pid for service in s._services})
-
-
 def expect_ended(s, program, what):
     """The program ended normally, left no window and no process behind."""
     program.expect_exit(what)
     s.wait_screen(program, what=f"no window left after {what}")
     check(s.screen() == {}, f"windows left on screen after {what}: {s.screen()}")
-    wait_until(lambda: not session_processes(s), f"no process left after {what}")
+    services = {service.pid for service in s._services}  # the X server, the window manager
+    wait_until(lambda: not harness.processes_in_session(s.runtime, services),
+               f"no process left after {what}")
 
 
 def answer_box(s, program, wid, key, answer, what):
