@@ -150,12 +150,9 @@ class Program:
     def alive(self):
         return self.popen.poll() is None
 
-    def wait_exit(self, what="the program to end", timeout=WAIT):
-        wait_until(lambda: not self.alive(), what, timeout)
-        return self.popen.returncode
-
     def expect_exit(self, what):
-        code = self.wait_exit(what)
+        wait_until(lambda: not self.alive(), what)
+        code = self.popen.returncode
         check(code == 0, f"the program ended with exit status {code}, expected 0")
 
     def output(self):
@@ -389,11 +386,6 @@ class Session(SessionBase):
 
     # -- what is on screen
 
-    def _visible(self, pattern):
-        result = self._run(["xdotool", "search", "--onlyvisible", "--name", pattern],
-                           check_status=False)
-        return [int(line) for line in result.stdout.split()]
-
     def window_pid(self, wid):
         result = self._run(["xdotool", "getwindowpid", str(wid)], check_status=False)
         return int(result.stdout) if result.returncode == 0 else None
@@ -422,7 +414,9 @@ class Session(SessionBase):
         found = {}
         for pattern, is_box in ((f"^{re.escape(TITLE)}$", False),
                                 (f"^{re.escape(BOX_TITLE)}$", True)):
-            for wid in self._visible(pattern):
+            found_by_name = self._run(["xdotool", "search", "--onlyvisible", "--name", pattern],
+                                      check_status=False).stdout.split()
+            for wid in map(int, found_by_name):
                 if program is not None and self.window_pid(wid) != program.pid:
                     continue
                 size = self.client_size(wid)
