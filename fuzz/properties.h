@@ -2,8 +2,8 @@
 
 // What must hold for any input at the two places where text from outside
 // enters the program. Shared by the property-based test
-// (tests/fuzz/tst_fuzztargets.cpp, part of the normal suite) and by the
-// libFuzzer programs in this folder. Each check returns an empty text when
+// (tests/fuzz/tst_fuzztargets.cpp, part of the normal suite), the referral
+// test's table of entries and the libFuzzer programs in this folder. Each check returns an empty text when
 // the input passes, else a description of what went wrong.
 
 #include "app/reminder.h"
@@ -202,8 +202,6 @@ inline QString checkStoredReminder(QByteArrayView fileBytes, const QString &stor
     while (tail < fileBytes.size() - same && tail < after.size() - same &&
            fileBytes[fileBytes.size() - 1 - tail] == after[after.size() - 1 - tail])
         ++tail;
-    // Taken out: bytes within the key's own line; put in: that line, with
-    // its section header when there was none.
     const QByteArrayView removed = fileBytes.sliced(same, fileBytes.size() - same - tail);
     const QByteArrayView added = QByteArrayView(after).sliced(same, after.size() - same - tail);
     const QByteArray name = settings::storedKey(key).toLatin1();

@@ -12,15 +12,13 @@
 #include "support/recorders.h"
 #include "support/windows.h"
 
-#include <QAction>
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
 
-#include <optional>
-
 #include <functional>
+#include <optional>
 #include <utility>
 
 using namespace toevane;
@@ -30,11 +28,6 @@ namespace {
 const QDate kToday(2024, 3, 10);
 const QString kQuestion = QStringLiteral(
     "There maybe an update to this software available\rDo you want to check for an update?");
-
-QString storedDate()
-{
-    return settings::read("Settings", "Duration");
-}
 
 // What the store holds: on Unix the file's bytes; on Windows, where the
 // store is the registry and nothing else can stand in its place, its values.
@@ -53,15 +46,6 @@ QByteArray storeBytes()
     return fileBytes(settings::fileName());
 }
 #endif
-
-// Writes the date's line behind the store's back, as an earlier run or
-// another program would have.
-bool writeDateLine(const QByteArray &value)
-{
-    return writeFileBytes(settings::fileName(),
-                          "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + '=' +
-                              value + '\n');
-}
 
 // Puts a folder where the settings file is while the question is open,
 // after the stored date has been read and before today is written.
@@ -130,7 +114,7 @@ void tst_UpdateReminder::asksOnlyWhenTheStoredDateIsMoreThanFourteenDaysAwayAndR
                                                  QMessageBox::Yes | QMessageBox::No } }
                    : QList<BoxAnswerer::Box> {}));
     if (remembersToday)
-        QCOMPARE(storedDate(), QString("2024-03-10"));
+        QCOMPARE(settings::read("Settings", "Duration"), QString("2024-03-10"));
     else
         QCOMPARE(storeBytes(), before);
 }
@@ -160,7 +144,10 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage()
     if (obstacle == "folder") {
         QVERIFY(QDir().mkpath(path));
     } else {
-        QVERIFY(writeDateLine(settings::scramble(u"2024-01-01").toLatin1()));
+        // Behind the store's back, as an earlier run would have written it.
+        QVERIFY(writeFileBytes(path,
+                               "[Settings]\n" + settings::storedKey(u"Duration").toLatin1() + '=' +
+                                   settings::scramble(u"2024-01-01").toLatin1() + '\n'));
         if (obstacle == "folderDuringQuestion")
             blockStoreWhileAsking(answerer);
         if (obstacle == "immutable" && QProcess::execute("chattr", { "+i", path }) != 0)
@@ -174,7 +161,7 @@ void tst_UpdateReminder::unwritableStoreShowsNoErrorAndOpensNoPage()
     QCOMPARE(answerer.shown.size(), asks ? 1 : 0);
     QVERIFY(pages.urls().isEmpty());
     if (obstacle == "immutable")
-        QCOMPARE(storedDate(), QString("2024-01-01"));
+        QCOMPARE(settings::read("Settings", "Duration"), QString("2024-01-01"));
 }
 
 void tst_UpdateReminder::startUpOpensTheQuestionnaireEvenWhenTheDateCannotBeWritten()

@@ -108,18 +108,23 @@ def answer_all_pages(s, program, q, answers=(0,) * PAGE_COUNT):
     return s.wait_screen(program, "results", what="the results window")["results"]
 
 
-def session_processes(s):
-    """Live processes that run with this session's environment, but for the
-    X server and the window manager."""
-    return harness.processes_in_session(s.runtime, {service.pid for service in s._services})
-
-
 def expect_ended(s, program, what):
     """The program ended normally, left no window and no process behind."""
     program.expect_exit(what)
     s.wait_screen(program, what=f"no window left after {what}")
     check(s.screen() == {}, f"windows left on screen after {what}: {s.screen()}")
-    wait_until(lambda: not session_processes(s), f"no process left after {what}")
+    services = {service.pid for service in s._services}  # the X server, the window manager
+    wait_until(lambda: not harness.processes_in_session(s.runtime, services),
+               f"no process left after {what}")
+
+
+def answer_box(s, program, wid, key, answer, what):
+    """The key on the questionnaire opens a message box over it, which is
+    answered and goes away."""
+    s.key(wid, key)
+    box = s.wait_screen(program, "questionnaire", BOX, what=what)[BOX]
+    s.key(box, answer)
+    s.wait_screen(program, "questionnaire", what=f"{what} to go away")
 
 
 def to_exit_screen(s, program, wid):
@@ -157,21 +162,14 @@ def case_road(s):
     fresh_answers = q.options()
 
     # Next on page 0 with nothing chosen is refused; page 0 stays in front.
-    s.key(q.wid, "alt+n")
-    box = s.wait_screen(program, "questionnaire", BOX,
-                        what="'Please select an option' over the questionnaire")[BOX]
-    s.key(box, "Return")
-    s.wait_screen(program, "questionnaire", what="the refusal to go away")
+    answer_box(s, program, q.wid, "alt+n", "Return", "'Please select an option' on page 0")
     q.expect_title(titles[0], "page 0 to stay in front after the refused Next")
 
     for page in range(PAGE_COUNT):
         if page == TOE_SHAPE_PAGE:
-            # Toe Shape may be skipped: the question is answered No.
-            s.key(q.wid, "alt+n")
-            box = s.wait_screen(program, "questionnaire", BOX,
-                                what="'Do you want to select this option ?'")[BOX]
-            s.key(box, "n")     # only a Yes/No box has a No
-            s.wait_screen(program, "questionnaire", what="the Toe Shape question to go away")
+            # Toe Shape may be skipped: the question is answered No (only a
+            # Yes/No box has a No).
+            answer_box(s, program, q.wid, "alt+n", "n", "'Do you want to select this option ?'")
         else:
             q.choose(page % 3)
             s.key(q.wid, "alt+a" if page == PAGE_COUNT - 1 else "alt+n")
@@ -259,17 +257,11 @@ def case_enter_after_skipping_toe_shape(s):
         q.choose(0)
         s.key(q.wid, "alt+n")
         seen.append(q.expect_new_title(seen, f"page {page + 1} after Next on page {page}"))
-    s.key(q.wid, "alt+n")  # Toe Shape left empty
-    box = s.wait_screen(program, "questionnaire", BOX, what="the Toe Shape question")[BOX]
-    s.key(box, "n")
+    # Toe Shape left empty, and the question answered No.
+    answer_box(s, program, q.wid, "alt+n", "n", "the Toe Shape question")
     q.expect_new_title(seen, "the page after Toe Shape once No is chosen")
-    s.wait_screen(program, "questionnaire", what="the question to go away")
-
-    s.key(q.wid, "Return")
-    box = s.wait_screen(program, "questionnaire", BOX,
-                        what="Enter to press Next ('Please select an option')")[BOX]
-    s.key(box, "Return")
-    s.wait_screen(program, "questionnaire", what="the notice to go away")
+    answer_box(s, program, q.wid, "Return", "Return",
+               "Enter to press Next ('Please select an option')")
     leave_through_exit_screen(s, program, q.wid, "Alt+X on the exit screen")
 
 
@@ -340,36 +332,30 @@ def settings_tool(s, *args):
     return done.stdout.strip()
 
 
-def write_reminder_date(s, date):
-    settings_tool(s, "write", date.isoformat())
-
-
-def stored_reminder_date(s):
-    return settings_tool(s, "read") or None
+def expect_stored_today(s, started_on, what):
+    """The stored date is the program's today: the day it started, or the
+    next if midnight passed. Returns it."""
+    stored = settings_tool(s, "read")
+    check(stored in (started_on, harness.days_ago(0).isoformat()),
+          f"{what}: stored date {stored!r}, expected the day of the start {started_on} or the next")
+    return stored
 
 
 def case_update_reminder(s):
     """A stored date 15 days old: the question comes first; Yes opens the
     download page, stores today and then shows the questionnaire."""
-    write_reminder_date(s, harness.days_ago(15))
+    settings_tool(s, "write", harness.days_ago(15).isoformat())
     started_on = harness.days_ago(0).isoformat()
     program = s.start_program()
     box = s.wait_screen(program, BOX, what="the update question before any window")[BOX]
     s.key(box, "y")        # only a Yes/No box has a Yes
-    open_questionnaire(s, program)
+    q = open_questionnaire(s, program)
     s.expect_addresses([harness.DOWNLOAD_PAGE], "Yes to the update question")
-
-    # The program's today: the day it started, or the next if midnight passed.
-    today = stored_reminder_date(s)
-    check(today in (started_on, harness.days_ago(0).isoformat()),
-          f"stored date {today!r}, expected the day of the start {started_on} or the next")
+    today = expect_stored_today(s, started_on, "Yes to the update question")
     raw = s.read_settings().decode()
     check("Duration" not in raw and today not in raw,
           f"the setting stands in plain text: {raw!r}")
-
-    q = Questionnaire(s, program, s.screen(program)["questionnaire"])
     leave_through_exit_screen(s, program, q.wid, "Alt+X on the exit screen")
-
 
 
 # --- what a start finds at its lock and settings paths -------------------------
@@ -458,9 +444,7 @@ def case_odd_settings_paths(s):
     started_on = harness.days_ago(0).isoformat()
     start_despite(s, "a link to a regular file")
     check(os.readlink(s.settings_file) == dotfile, "the link was replaced")
-    stored = stored_reminder_date(s)
-    check(stored in (started_on, harness.days_ago(0).isoformat()),
-          f"stored date through the link {stored!r}, expected the day of the start {started_on}")
+    expect_stored_today(s, started_on, "through the link")
 
 
 # --- high resolution -------------------------------------------------------------

@@ -150,12 +150,9 @@ class Program:
     def alive(self):
         return self.popen.poll() is None
 
-    def wait_exit(self, what="the program to end", timeout=WAIT):
-        wait_until(lambda: not self.alive(), what, timeout)
-        return self.popen.returncode
-
     def expect_exit(self, what):
-        code = self.wait_exit(what)
+        wait_until(lambda: not self.alive(), what)
+        code = self.popen.returncode
         check(code == 0, f"the program ended with exit status {code}, expected 0")
 
     def output(self):
@@ -188,8 +185,9 @@ class SessionBase:
     XDG_CONFIG_HOME and XDG_RUNTIME_DIR, a stub xdg-open that records the
     addresses it is given, the programs started in it and the services it
     runs. A subclass starts its services (_start_services), adds its own
-    environment (_session_env), ends what it started (close) and says what
-    it saw when a case fails (_report_failure)."""
+    environment (_session_env), ends what it started (close) and, when a
+    case fails, takes a screenshot (_screenshot) and lists the windows it
+    sees (_windows_seen)."""
 
     def __init__(self, name, binary, stub):
         self.name = name
@@ -244,11 +242,30 @@ class SessionBase:
         else:
             shutil.rmtree(self.root, ignore_errors=True)
 
-    def _report_programs(self):
+    def _report_failure(self):
+        artifacts = os.environ.get("TOEVANE_E2E_ARTIFACTS")
+        if artifacts and self._services:
+            os.makedirs(artifacts, exist_ok=True)
+            shot = os.path.join(artifacts, f"{self.name}-failure.png")
+            if self._screenshot(shot):
+                print(f"screen at failure: {shot}")
+        try:
+            print("windows at failure:", self._windows_seen())
+        except Exception as error:  # the display or the bus may be gone
+            print("windows at failure: unknown:", error)
+        print("addresses recorded:", self.addresses())
         for number, program in enumerate(self.programs, 1):
             text = program.output().strip()
             if text:
                 print(f"--- output of program {number} (pid {program.pid}) ---\n{text}")
+
+    def _spawn(self, argv, log):
+        """Starts a service of the session, its output in the log."""
+        process = subprocess.Popen(argv, env=self._env(), cwd=self.root,
+                                   stdin=subprocess.DEVNULL, stdout=open(log, "w"),
+                                   stderr=subprocess.STDOUT, preexec_fn=_die_with_harness)
+        self._services.append(process)
+        return process
 
     def _env(self, **extra):
         env = {
@@ -306,21 +323,19 @@ class Session(SessionBase):
         os.close(write_end)
         self._services.append(xvfb)
         # Xvfb writes the display number it chose once it accepts clients.
-        number = b""
-        deadline = time.monotonic() + WAIT
+        number = [b""]
         os.set_blocking(read_end, False)
-        while not number.endswith(b"\n"):
+
+        def reported():
             check(xvfb.poll() is None, "Xvfb ended at start")
-            check(time.monotonic() < deadline, "Xvfb did not report its display")
-            try:
+            with contextlib.suppress(BlockingIOError):
                 chunk = os.read(read_end, 16)
-            except BlockingIOError:
-                time.sleep(0.02)
-                continue
-            check(chunk, "Xvfb closed the display pipe without a number")
-            number += chunk
+                check(chunk, "Xvfb closed the display pipe without a number")
+                number[0] += chunk
+            return number[0].endswith(b"\n")
+        wait_until(reported, "Xvfb to report its display", interval=0.02)
         os.close(read_end)
-        self.display = ":" + number.decode().strip()
+        self.display = ":" + number[0].decode().strip()
         if self.dpi != 96:
             self.set_xft_dpi(self.dpi)
 
@@ -333,11 +348,7 @@ class Session(SessionBase):
         check(result.returncode == 0, f"xrdb failed: {result.stderr.strip()}")
 
     def _start_window_manager(self):
-        openbox = subprocess.Popen(
-            ["openbox", "--sm-disable"], env=self._env(), stdin=subprocess.DEVNULL,
-            stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.root, "openbox.log"), "w"),
-            preexec_fn=_die_with_harness)
-        self._services.append(openbox)
+        self._spawn(["openbox", "--sm-disable"], os.path.join(self.root, "openbox.log"))
         wait_until(lambda: self._run(["wmctrl", "-m"], check_status=False).returncode == 0,
                    "the window manager to come up")
 
@@ -347,20 +358,12 @@ class Session(SessionBase):
         self._stop_services()
         self._remove_root()
 
-    def _report_failure(self):
-        artifacts = os.environ.get("TOEVANE_E2E_ARTIFACTS")
-        if artifacts and self.display:
-            os.makedirs(artifacts, exist_ok=True)
-            shot = os.path.join(artifacts, f"{self.name}-failure.png")
-            if self._run(["import", "-silent", "-window", "root", shot],
-                         check_status=False).returncode == 0:
-                print(f"screen at failure: {shot}")
-        try:
-            print("windows at failure:", self.screen())
-        except Exception as error:  # the display may be gone
-            print("windows at failure: unknown:", error)
-        print("addresses recorded:", self.addresses())
-        self._report_programs()
+    def _screenshot(self, path):
+        return self.display and self._run(["import", "-silent", "-window", "root", path],
+                                          check_status=False).returncode == 0
+
+    def _windows_seen(self):
+        return self.screen()
 
     def _session_env(self):
         return {
@@ -382,11 +385,6 @@ class Session(SessionBase):
         return self._launch(os.path.abspath(binary or self.binary), env or {})
 
     # -- what is on screen
-
-    def _visible(self, pattern):
-        result = self._run(["xdotool", "search", "--onlyvisible", "--name", pattern],
-                           check_status=False)
-        return [int(line) for line in result.stdout.split()]
 
     def window_pid(self, wid):
         result = self._run(["xdotool", "getwindowpid", str(wid)], check_status=False)
@@ -416,7 +414,9 @@ class Session(SessionBase):
         found = {}
         for pattern, is_box in ((f"^{re.escape(TITLE)}$", False),
                                 (f"^{re.escape(BOX_TITLE)}$", True)):
-            for wid in self._visible(pattern):
+            found_by_name = self._run(["xdotool", "search", "--onlyvisible", "--name", pattern],
+                                      check_status=False).stdout.split()
+            for wid in map(int, found_by_name):
                 if program is not None and self.window_pid(wid) != program.pid:
                     continue
                 size = self.client_size(wid)

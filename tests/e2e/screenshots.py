@@ -74,9 +74,7 @@ def take_scaled(s, outdir):
     program = s.start_program()
     results = answer(s, program, cases.open_questionnaire(s, program))
     shoot(s, outdir, "results-2x.png", results)
-    exit_screen = cases.to_exit_screen(s, program, results)
-    s.key(exit_screen, "alt+x")
-    program.expect_exit("Alt+X on the exit screen")
+    cases.leave_through_exit_screen(s, program, results, "Alt+X on the exit screen")
 
 
 def main(argv):

@@ -10,8 +10,9 @@ judge it by what those show and by its exit status.
 
 Like harness.Session it is a harness.SessionBase: a temporary HOME,
 XDG_CONFIG_HOME and XDG_RUNTIME_DIR and a stub xdg-open, which here also
-records whether the program handed QT_QPA_PLATFORM down to it. Every process started with the
-session's runtime folder in its environment is ended when it closes.
+records whether the program handed QT_QPA_PLATFORM down to it. Every
+process started with the session's runtime folder in its environment is
+ended when it closes.
 """
 
 import json
@@ -60,13 +61,6 @@ class WaylandSession(harness.SessionBase):
         self._start_compositor()
         self._start_bus()
 
-    def _spawn(self, argv, log):
-        process = subprocess.Popen(argv, env=self._env(), cwd=self.root,
-                                   stdin=subprocess.DEVNULL, stdout=open(log, "w"),
-                                   stderr=subprocess.STDOUT, preexec_fn=harness._die_with_harness)
-        self._services.append(process)
-        return process
-
     def _start_compositor(self):
         argv = ["weston", "--backend=headless-backend.so", f"--socket={self.socket}",
                 "--idle-time=0", "--no-config", "--use-pixman", "--debug",
@@ -108,22 +102,20 @@ class WaylandSession(harness.SessionBase):
         """Live processes started with this session's runtime folder."""
         return harness.processes_in_session(self.runtime)
 
+    def _screenshot(self, path):
+        folder = os.path.dirname(path)
+        before = set(os.listdir(folder))
+        subprocess.run(["weston-screenshooter"], env=self._env(), cwd=folder,
+                       stdin=subprocess.DEVNULL, capture_output=True, timeout=WAIT)
+        for shot in sorted(set(os.listdir(folder)) - before):
+            os.replace(os.path.join(folder, shot), path)
+        return os.path.exists(path)
+
+    def _windows_seen(self):
+        return [(w["name"], w["states"]) for w in self.windows()]
+
     def _report_failure(self):
-        artifacts = os.environ.get("TOEVANE_E2E_ARTIFACTS")
-        if artifacts and self._services:
-            os.makedirs(artifacts, exist_ok=True)
-            before = set(os.listdir(artifacts))
-            subprocess.run(["weston-screenshooter"], env=self._env(), cwd=artifacts,
-                           stdin=subprocess.DEVNULL, capture_output=True, timeout=WAIT)
-            for shot in sorted(set(os.listdir(artifacts)) - before):
-                renamed = os.path.join(artifacts, f"{self.name}-failure.png")
-                os.replace(os.path.join(artifacts, shot), renamed)
-                print(f"screen at failure: {renamed}")
-        try:
-            print("windows at failure:", [(w["name"], w["states"]) for w in self.windows()])
-        except Exception as error:  # the bus may be gone
-            print("windows at failure: unknown:", error)
-        self._report_programs()
+        super()._report_failure()
         print("--- weston log (end) ---\n" + "\n".join(self._weston_says().splitlines()[-20:]))
 
     def _session_env(self):

@@ -13,22 +13,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 using namespace toevane;
 
 namespace {
-
-// Answers the shown questionnaire with answer (round % count) on every page.
-frmDisplay *finishQuestionnaire(Shell &shell, int round = 0)
-{
-    std::array<int, catalogue::kQuestionCount> answers {};
-    for (int page = 0; page < catalogue::kQuestionCount; ++page)
-        answers[std::size_t(page)] = round % catalogue::question(page).answerCount();
-    auto *questionnaire = qobject_cast<frmMain *>(shell.mainWindow());
-    return questionnaire ? answerAndFinish(*questionnaire, answers) : nullptr;
-}
 
 QString promotionalTextOf(const frmNagScreen2 *screen)
 {
@@ -80,7 +69,7 @@ void TestShutdown::closingAMainWindowShowsTheExitScreenAndKeepsTheProgramRunning
     Shell shell(testServices(ends));
     QVERIFY(shell.start());
     if (results)
-        QVERIFY(finishQuestionnaire(shell));
+        QVERIFY(finishReading(shell));
 
     QPointer<QMainWindow> window = shell.mainWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -118,7 +107,7 @@ void TestShutdown::walkingBetweenTheWindowsKeepsOneExitScreenHiddenWithItsFirstT
         for (int answer = 0; answer < catalogue::question(0).answerCount(); ++answer)
             QVERIFY(!questionnaire->isAnswerSelected(0, answer));
 
-        frmDisplay *display = finishQuestionnaire(shell, round);
+        frmDisplay *display = finishReading(shell, round);
         QVERIFY2(onlyVisible(display), "the results window alone after the last page");
         QCOMPARE(shell.mainWindow(), display);
         if (round == 0) {
@@ -170,7 +159,7 @@ void TestShutdown::keysThatReachAResultsWindowBeingLeftAreIgnored()
     Shell shell(testServices(ends));
     QVERIFY(shell.start());
     QPointer<QPushButton> back =
-        finishQuestionnaire(shell)->findChild<QPushButton *>(QStringLiteral("cmdBack"));
+        finishReading(shell)->findChild<QPushButton *>(QStringLiteral("cmdBack"));
     QTest::keyClick(back, first);
     QTest::keyClick(back, second);
 
@@ -199,7 +188,7 @@ void TestShutdown::theEndClosesEveryWindowShownOrHiddenAndEndsTheProcessOnce()
     QPointer<frmDisplay> hiddenResults = new frmDisplay; // loaded, never shown
     frmDisplay *display = nullptr;
     if (!how.endsWith(u"exists")) {
-        display = finishQuestionnaire(shell);
+        display = finishReading(shell);
         QVERIFY(display && shell.exitScreen());
     }
     QPointer<frmNagScreen2> screen = shell.exitScreen();

@@ -15,7 +15,6 @@
 #include <QTest>
 
 #include <functional>
-#include <iterator>
 
 using namespace toevane;
 
@@ -92,51 +91,33 @@ void mutate(QByteArray &input, const QList<QByteArray> &tokens, const QList<QByt
         input.truncate(kMaxInput);
 }
 
-int mutationCount(int fallback)
+// The number in the environment variable, or the fallback when it holds none.
+int fromEnvironment(const char *name, int fallback)
 {
     bool ok = false;
-    const int wanted = qEnvironmentVariableIntValue("TOEVANE_FUZZ_RUNS", &ok);
+    const int wanted = qEnvironmentVariableIntValue(name, &ok);
     return ok && wanted >= 0 ? wanted : fallback;
-}
-
-quint32 mutationSeed()
-{
-    bool ok = false;
-    const int wanted = qEnvironmentVariableIntValue("TOEVANE_FUZZ_SEED", &ok);
-    return ok ? quint32(wanted) : 20240611u;
 }
 
 QList<QByteArray> referralTokens()
 {
-    const char *const ascii[] = { "&",   "=",     "#",      "?",       "+",   "%",  "%2", "%00",
-                                  "%E9", " ",     "  ",     "\r\n",    "\r",  "\n", "\t", "@",
-                                  ".",   "taf1=", "&taf6=", "http://", "/",   ":",  ";",  "\"",
-                                  "'",   "<",     ">",      "\\",      "\x7f" };
-    const char *const other[] = {
-        "\xff",         "\xc3",         "\xc3\xa9",     "\xe4\xb8\xad",
-        "\xef\xbb\xbf", "\xed\xa0\x80", "\xe2\x80\xae", "\xf0\x9f\x98\x80"
-    };
-    QList<QByteArray> tokens { QByteArray(1, '\0') };
-    tokens.append(QList<QByteArray>(std::begin(ascii), std::end(ascii)));
-    tokens.append(QList<QByteArray>(std::begin(other), std::end(other)));
-    return tokens;
+    // clang-format off
+    return { QByteArray(1, '\0'), "&", "=", "#", "?", "+", "%", "%2", "%00", "%E9", " ", "  ",
+             "\r\n", "\r", "\n", "\t", "@", ".", "taf1=", "&taf6=", "http://", "/", ":", ";",
+             "\"", "'", "<", ">", "\\", "\x7f", "\xff", "\xc3", "\xc3\xa9", "\xe4\xb8\xad",
+             "\xef\xbb\xbf", "\xed\xa0\x80", "\xe2\x80\xae", "\xf0\x9f\x98\x80" };
+    // clang-format on
 }
 
 QList<QByteArray> storeTokens()
 {
-    const char *const shortOnes[] = { "\n",       "\r\n",     "=", "\"", "\\", "\\x",
-                                      "\\u",      "\\0",      ")", ";",  "#",  "%",
-                                      "[",        "]",        "/", ",",  " ",  "\t",
-                                      "\xff\xfe", "\xc3\xa9", "0", "9",  "-" };
-    const char *const longOnes[] = { "[Settings]\n", "[General]\n", "@Variant(",
-                                     "@ByteArray(",  "@Invalid()",  "\xef\xbb\xbf" };
-    QList<QByteArray> tokens { QByteArray(1, '\0'),
-                               settings::storedKey(u"Duration").toLatin1() + '=',
-                               settings::scramble(u"2024-03-01").toUtf8(),
-                               settings::scramble(u"-").toUtf8() };
-    tokens.append(QList<QByteArray>(std::begin(shortOnes), std::end(shortOnes)));
-    tokens.append(QList<QByteArray>(std::begin(longOnes), std::end(longOnes)));
-    return tokens;
+    // clang-format off
+    return { QByteArray(1, '\0'), settings::storedKey(u"Duration").toLatin1() + '=',
+             settings::scramble(u"2024-03-01").toUtf8(), settings::scramble(u"-").toUtf8(),
+             "\n", "\r\n", "=", "\"", "\\", "\\x", "\\u", "\\0", ")", ";", "#", "%", "[", "]",
+             "/", ",", " ", "\t", "\xff\xfe", "\xc3\xa9", "0", "9", "-", "[Settings]\n",
+             "[General]\n", "@Variant(", "@ByteArray(", "@Invalid()", "\xef\xbb\xbf" };
+    // clang-format on
 }
 
 } // namespace
@@ -196,8 +177,8 @@ void FuzzTargetsTest::everyInputKeepsTheTargetsPromise()
         if (!verify(seeds[i], QStringLiteral("seed %1").arg(i)))
             return;
     }
-    QRandomGenerator random(mutationSeed());
-    const int count = mutationCount(mutations);
+    QRandomGenerator random(quint32(fromEnvironment("TOEVANE_FUZZ_SEED", 20240611)));
+    const int count = fromEnvironment("TOEVANE_FUZZ_RUNS", mutations);
     for (int n = 0; n < count; ++n) {
         QByteArray input = seeds[random.bounded(quint32(seeds.size()))];
         for (quint32 changes = 1 + random.bounded(6); changes > 0; --changes)

@@ -6,7 +6,6 @@
 
 #include "common/style.h"
 #include "exit_screen/frmnagscreen2.h"
-#include "questionnaire/catalogue.h"
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
 #include "support/isolation.h"
@@ -114,25 +113,12 @@ Footprint footprint()
     return now;
 }
 
-// Answers for one round: a different answer on every page from round to
-// round, so that every reading text is shown in turn.
-std::array<int, 8> answersFor(int round)
-{
-    std::array<int, 8> answers {};
-    for (int page = 0; page < catalogue::kQuestionCount; ++page)
-        answers[std::size_t(page)] = (round + page) % catalogue::question(page).answerCount();
-    return answers;
-}
-
 // One questionnaire -> results -> Back round. The questionnaire on screen is
 // answered and analysed; the results window's Back opens a new one.
 bool walkThroughAReading(Shell &shell, int round)
 {
-    auto *questionnaire = qobject_cast<frmMain *>(shell.mainWindow());
-    if (!questionnaire)
-        return false;
     QCoreApplication::processEvents(); // shown and painted
-    frmDisplay *results = answerAndFinish(*questionnaire, answersFor(round));
+    frmDisplay *results = finishReading(shell, round);
     if (!results)
         return false;
     QCoreApplication::processEvents();

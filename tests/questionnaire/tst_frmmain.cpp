@@ -17,19 +17,15 @@ using namespace toevane;
 
 namespace {
 
-QPushButton *nextButton(frmMain &window, int page)
+// The page's button of that name: cmdNext or cmdBack.
+QPushButton *button(frmMain &window, const char *name, int page)
 {
-    return window.findChild<QPushButton *>(QStringLiteral("cmdNext_%1").arg(page));
-}
-
-QPushButton *backButton(frmMain &window, int page)
-{
-    return window.findChild<QPushButton *>(QStringLiteral("cmdBack_%1").arg(page));
+    return window.findChild<QPushButton *>(QStringLiteral("%1_%2").arg(name).arg(page));
 }
 
 void clickNext(frmMain &window, int page)
 {
-    QTest::mouseClick(nextButton(window, page), Qt::LeftButton);
+    QTest::mouseClick(button(window, "cmdNext", page), Qt::LeftButton);
 }
 
 // Answers pages 0..page-1 with their first answer and moves to `page`.
@@ -95,7 +91,7 @@ void FrmMainTest::windowOpensOnPageZeroWithNothingSelectedAndFocusOnExit()
 
 void FrmMainTest::eachPageOffersItsAnswersAndItsButtons()
 {
-    QVERIFY(!backButton(*m_window, 0));
+    QVERIFY(!button(*m_window, "cmdBack", 0));
     for (int page = 0; page < catalogue::kQuestionCount; ++page) {
         const catalogue::Question &question = catalogue::question(page);
         m_window->ShowPage(page); // a page is built when first shown
@@ -103,10 +99,10 @@ void FrmMainTest::eachPageOffersItsAnswersAndItsButtons()
             QCOMPARE(m_window->option(page, answer)->text(),
                      question.answers[std::size_t(answer)].caption.toString());
         QVERIFY(!m_window->option(page, question.answerCount()));
-        QVERIFY(nextButton(*m_window, page));
-        QCOMPARE(nextButton(*m_window, page)->text(), question.nextCaption());
+        QVERIFY(button(*m_window, "cmdNext", page));
+        QCOMPARE(button(*m_window, "cmdNext", page)->text(), question.nextCaption());
         if (page > 0)
-            QCOMPARE(backButton(*m_window, page)->text(), QStringLiteral("&Back"));
+            QCOMPARE(button(*m_window, "cmdBack", page)->text(), QStringLiteral("&Back"));
     }
 }
 
@@ -167,7 +163,7 @@ void FrmMainTest::skippedToeShapeIsAskedAgainAfterGoingBack()
         clickNext(*m_window, catalogue::kToeShapePage);
     }
     QCOMPARE(m_window->currentPage(), 6);
-    QTest::mouseClick(backButton(*m_window, 6), Qt::LeftButton);
+    QTest::mouseClick(button(*m_window, "cmdBack", 6), Qt::LeftButton);
     QCOMPARE(m_window->currentPage(), 5);
     QCOMPARE(selectedAnswer(*m_window, 5), -1);
 
@@ -244,13 +240,13 @@ void FrmMainTest::focusFollowsThePageToItsNextButton()
     QFETCH(bool, back);
     walkTo(*m_window, 2);
     m_window->option(2, 0)->setChecked(true);
-    QPushButton *pressed = back ? backButton(*m_window, 2) : nextButton(*m_window, 2);
+    QPushButton *pressed = button(*m_window, back ? "cmdBack" : "cmdNext", 2);
     pressed->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), pressed);
     QTest::keyClick(pressed, Qt::Key_Space);
     const int page = back ? 1 : 3;
     QCOMPARE(m_window->currentPage(), page);
-    QCOMPARE(QApplication::focusWidget(), nextButton(*m_window, page));
+    QCOMPARE(QApplication::focusWidget(), button(*m_window, "cmdNext", page));
 
     // Enter presses the focused Next: page 1 is answered, page 3 is not.
     BoxAnswerer answerer({ QMessageBox::Ok });

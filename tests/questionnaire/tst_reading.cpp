@@ -29,17 +29,12 @@ class ReadingTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { isolateTestSettings(); }
 
     void eachQuestionKeepsItsPlaceCaptionsAndControlNames();
     void eachAnswerAloneComposesItsGoldenEntryAndNoOther();
     void composeTakesTheFirstSelectedAnswerOfEachQuestion();
 };
-
-void ReadingTest::initTestCase()
-{
-    isolateTestSettings();
-}
 
 // Each question gives one line of questions.golden, in the catalogue's order.
 void ReadingTest::eachQuestionKeepsItsPlaceCaptionsAndControlNames()

@@ -1,7 +1,6 @@
 #include "support/isolation.h"
 
 #include "app/language.h"
-
 #include "app/settingsstore.h"
 
 #include <QDir>
@@ -56,11 +55,6 @@ QString isolatedHome()
 QString isolatedLockPath()
 {
     return isolatedHome() + QStringLiteral("/runtime/ToevaneFree.lock");
-}
-
-QString isolatedSettingsFile()
-{
-    return toevane::settings::fileName();
 }
 
 FreshStore::FreshStore()

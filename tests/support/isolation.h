@@ -6,9 +6,9 @@
 // an IDE, a shell): call it first in initTestCase(). Qt's test mode goes on,
 // and the settings store, the runtime folder and the configuration folder of
 // any child process move into a temporary folder of this process, removed
-// when it ends. The texts are English, the source,
-// unless TOEVANE_TEST_LANGUAGE names a translation ("de", "pt_BR"), which
-// is then installed as the program would install it. Returns that folder.
+// when it ends. The texts are English, the source, unless
+// TOEVANE_TEST_LANGUAGE names a translation ("de", "pt_BR"), which is then
+// installed as the program would install it. Returns that folder.
 QString isolateTestSettings();
 
 // Gives the settings store an empty home of its own, for a test that needs a
@@ -21,8 +21,6 @@ QString isolatedHome();
 // An instance lock inside that folder, for the guards under test (the
 // program's own is one per user, in /tmp).
 QString isolatedLockPath();
-// The settings file inside that folder (toevane::settings::fileName()).
-QString isolatedSettingsFile();
 
 // An empty settings store of its own, for one test function: made in init(),
 // dropped in cleanup(), where a file named in `immutable` is given back its

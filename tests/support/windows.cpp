@@ -1,6 +1,7 @@
 #include "support/windows.h"
 
 #include "links/linklabel.h"
+#include "questionnaire/catalogue.h"
 #include "questionnaire/frmmain.h"
 #include "results/frmdisplay.h"
 #include "support/isolation.h"
@@ -39,6 +40,16 @@ bool clickButton(QWidget *window, const QString &objectName)
         return false;
     button->click();
     return true;
+}
+
+toevane::frmDisplay *finishReading(toevane::Shell &shell, int round)
+{
+    std::array<int, 8> answers {};
+    for (int page = 0; page < toevane::catalogue::kQuestionCount; ++page)
+        answers[std::size_t(page)] =
+            (round + page) % toevane::catalogue::question(page).answerCount();
+    auto *questionnaire = qobject_cast<toevane::frmMain *>(shell.mainWindow());
+    return questionnaire ? answerAndFinish(*questionnaire, answers) : nullptr;
 }
 
 QString frontPromoLabel(toevane::frmMain &window)

@@ -43,6 +43,11 @@ bool clickButton(QWidget *window, const QString &objectName);
 toevane::frmDisplay *answerAndFinish(toevane::frmMain &questionnaire,
                                      const std::array<int, 8> &answers);
 
+// Answers the shell's questionnaire as answerAndFinish() does, with answer
+// (round + page) modulo the page's count, so that successive rounds show
+// every answer in turn.
+toevane::frmDisplay *finishReading(toevane::Shell &shell, int round = 0);
+
 // The objectName of the promotional label a click in the window's
 // promotional box would reach.
 QString frontPromoLabel(toevane::frmMain &window);
