@@ -3,8 +3,8 @@
 // What must hold for any input at the two places where text from outside
 // enters the program. Shared by the property-based test
 // (tests/fuzz/tst_fuzztargets.cpp, part of the normal suite), the referral
-// test's table of entries and the libFuzzer programs in this folder. Each check returns an empty text when
-// the input passes, else a description of what went wrong.
+// test's table of entries and the libFuzzer programs in this folder. Each check returns an empty
+// text when the input passes, else a description of what went wrong.
 
 #include "app/reminder.h"
 #include "app/settingsstore.h"
