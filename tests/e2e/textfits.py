@@ -3,16 +3,13 @@
 
   textfits.py FONT FACTOR TST_TEXTFITS TST_ABOUT TST_FRMNAGSCREEN2 [LANGUAGE]
 
-Where Verdana is missing the program asks for DejaVu Sans, and where that is
-missing too (Fedora, Ubuntu without DejaVu) fontconfig gives Liberation Sans
-or Noto Sans. FONT (dejavu, liberation or noto) makes that font the only one
-the test programs see, through a private fontconfig configuration that lists
-only its files (the system's other settings stay); FACTOR goes to
-QT_SCALE_FACTOR. The three test programs (their text-fit functions) then run
-on Qt's offscreen platform; tst_textfits confirms the font and the factor
-through TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE. LANGUAGE (de,
-pt_BR, ...) goes to TOEVANE_TEST_LANGUAGE, with a CJK font beside FONT. The
-exit status is 0 when every program passed.
+Where Verdana is missing the program asks for DejaVu Sans, or fontconfig
+gives Liberation Sans or Noto Sans. FONT (dejavu, liberation or noto) becomes
+the only font the programs see, through a private fontconfig configuration;
+FACTOR goes to QT_SCALE_FACTOR, LANGUAGE (de, pt_BR, ...) to
+TOEVANE_TEST_LANGUAGE with a CJK font beside FONT. The programs run on Qt's
+offscreen platform; tst_textfits confirms the font and the factor through
+TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE. Exit status 0: all passed.
 """
 
 import glob
@@ -44,7 +41,6 @@ FONTS_CONF = """<?xml version="1.0"?>
   <include ignore_missing="yes">/etc/fonts/conf.d</include>
 </fontconfig>
 """
-
 
 CJK_FONT = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"  # fonts-wqy-microhei
 
@@ -90,69 +86,45 @@ def run_programs(commands, env, timeout=240):
     """Runs every command with env; returns the names of those that failed."""
     failed = []
     for command in commands:
-        print("running:", " ".join(os.path.basename(part) if i == 0 else part
-                                   for i, part in enumerate(command)), flush=True)
+        name = os.path.basename(command[0])
+        print("running:", " ".join([name] + command[1:]), flush=True)
         try:
             done = subprocess.run(command, env=env, stdin=subprocess.DEVNULL,
                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                   text=True, timeout=timeout)
+            if done.returncode != 0:
+                print(done.stdout)
+                failed.append(name)
         except subprocess.TimeoutExpired:
             print(f"  did not end within {timeout} s")
-            failed.append(os.path.basename(command[0]))
-            continue
-        if done.returncode != 0:
-            print(done.stdout)
-            failed.append(os.path.basename(command[0]))
+            failed.append(name)
     return failed
-
-
-def check_text_fits(commands, font, factor=None, expected_scale=None, extra_env=None,
-                    language=None):
-    """Runs the commands with `font` as the only font; returns the failed ones.
-
-    factor goes to QT_SCALE_FACTOR; expected_scale (default: factor) is the
-    device pixel ratio the programs must see; language, their translation."""
-    root = tempfile.mkdtemp(prefix=f"toevane-textfit-{font}-")
-    try:
-        entries, family = font_environment(font, root, cjk=bool(language))
-        env = dict(os.environ)
-        env["QT_QPA_PLATFORM"] = "offscreen"  # unless extra_env names another
-        env["QT_QPA_PLATFORMTHEME"] = ""
-        env.pop("QT_SCREEN_SCALE_FACTORS", None)
-        env.pop("QT_SCALE_FACTOR", None)
-        if factor is not None:
-            env["QT_SCALE_FACTOR"] = str(factor)
-        env.update(entries)
-        env.update(extra_env or {})
-        env["TOEVANE_TEXTFIT_FAMILY"] = family
-        env["TOEVANE_TEXTFIT_SCALE"] = str(expected_scale or factor or 1)
-        env["TOEVANE_TEST_LANGUAGE"] = language or ""
-        return run_programs(commands, env)
-    finally:
-        shutil.rmtree(root, ignore_errors=True)
-
-
-def fit_commands(tst_textfits, tst_about, tst_frmnagscreen2):
-    """The text-fit checks: all of tst_textfits, and the fit functions of the
-    About window's and the exit screen's tests."""
-    return [[tst_textfits],
-            [tst_about, "everyTextFitsItsControl"],
-            [tst_frmnagscreen2, "everyTextFitsItsControlAtNinetySixDpi"]]
 
 
 def main(argv):
     if len(argv) not in (6, 7) or argv[1] not in FONTS:
         print(__doc__)
         return 2
-    font, factor = argv[1], argv[2]
+    font, factor, tst_textfits, tst_about, tst_frmnagscreen2 = argv[1:6]
     language = argv[6] if len(argv) == 7 else None
-    commands = fit_commands(*argv[3:6])
+    # All of tst_textfits, and the fit checks of the About window and the exit screen.
+    commands = [[tst_textfits], [tst_about, "everyTextFitsItsControl"],
+                [tst_frmnagscreen2, "everyTextFitsItsControlAtNinetySixDpi"]]
     setting = f"{FONTS[font][0]} at {factor}x {language or ''}"
+    root = tempfile.mkdtemp(prefix=f"toevane-textfit-{font}-")
     try:
-        failed = check_text_fits(commands, font, factor, language=language)
+        entries, family = font_environment(font, root, cjk=bool(language))
+        env = {key: value for key, value in os.environ.items()
+               if key not in ("QT_SCREEN_SCALE_FACTORS", "QT_SCALE_FACTOR")}
+        env.update(entries, QT_QPA_PLATFORM="offscreen", QT_QPA_PLATFORMTHEME="",
+                   QT_SCALE_FACTOR=factor, TOEVANE_TEXTFIT_FAMILY=family,
+                   TOEVANE_TEXTFIT_SCALE=factor, TOEVANE_TEST_LANGUAGE=language or "")
+        failed = run_programs(commands, env)
     except Unavailable as missing:
         print(f"FAIL: {missing}")
         return 1
+    finally:
+        shutil.rmtree(root, ignore_errors=True)
     if failed:
         print(f"FAIL: {setting}: {', '.join(failed)}")
         return 1
