@@ -66,15 +66,13 @@ def font_environment(font, root, cjk=False):
     if cjk and not os.path.exists(CJK_FONT):
         raise Unavailable(f"{CJK_FONT} is missing: apt-get install fonts-wqy-microhei")
     files += [CJK_FONT] if cjk else []
-    fonts = os.path.join(root, "fonts")
-    os.makedirs(fonts)
+    os.makedirs(fonts := os.path.join(root, "fonts"))
     for path in files:
         os.symlink(path, os.path.join(fonts, os.path.basename(path)))
     conf = os.path.join(root, "fonts.conf")
     with open(conf, "w") as f:
         f.write(FONTS_CONF.format(fonts=fonts, cache=os.path.join(root, "cache")))
-    home = os.path.join(root, "home")
-    os.makedirs(home)
+    os.makedirs(home := os.path.join(root, "home"))
     entries = {"FONTCONFIG_FILE": conf, "HOME": home,
                "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
                "XDG_CONFIG_HOME": os.path.join(home, ".config"),

@@ -109,14 +109,13 @@ private Q_SLOTS:
 
 void FrmDisplayTest::newWindowShowsItsInitialCaptions()
 {
-    frmDisplay display;
-    display.setAttribute(Qt::WA_DeleteOnClose, false);
-    QVERIFY(shownActive(&display));
-    QCOMPARE(display.windowTitle(), QStringLiteral("Toevane v1.10"));
-    QCOMPARE(display.centralWidget()->size(), QSize(585, 477));
-    QCOMPARE(labelText(&display, QStringLiteral("lblToeShape")), QString());
-    QCOMPARE(labelText(&display, QStringLiteral("lblToeShapeResult")), kNotSelected);
-    QCOMPARE(labelText(&display, QStringLiteral("lblBigToeResult")), QString());
+    const std::unique_ptr<frmDisplay> display(shownActive(new frmDisplay));
+    QVERIFY(display);
+    QCOMPARE(display->windowTitle(), QStringLiteral("Toevane v1.10"));
+    QCOMPARE(display->centralWidget()->size(), QSize(585, 477));
+    QCOMPARE(labelText(display.get(), QStringLiteral("lblToeShape")), QString());
+    QCOMPARE(labelText(display.get(), QStringLiteral("lblToeShapeResult")), kNotSelected);
+    QCOMPARE(labelText(display.get(), QStringLiteral("lblBigToeResult")), QString());
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdBack"));
 }
 
