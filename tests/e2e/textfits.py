@@ -99,30 +99,50 @@ def run_programs(commands, env, timeout=240):
     return failed
 
 
-def main(argv):
-    if len(argv) not in (6, 7) or argv[1] not in FONTS:
-        print(__doc__)
-        return 2
-    font, factor, tst_textfits, tst_about, tst_frmnagscreen2 = argv[1:6]
-    language = argv[6] if len(argv) == 7 else None
-    # All of tst_textfits, and the fit checks of the About window and the exit screen.
-    commands = [[tst_textfits], [tst_about, "everyTextFitsItsControl"],
-                [tst_frmnagscreen2, "everyTextFitsItsControlAtNinetySixDpi"]]
-    setting = f"{FONTS[font][0]} at {factor}x {language or ''}"
+def check_text_fits(commands, font, factor=None, expected_scale=None, extra_env=None,
+                    language=None):
+    """Runs the commands with `font` as the only font; returns the failed ones.
+
+    factor goes to QT_SCALE_FACTOR; expected_scale (default: factor) is the
+    device pixel ratio the programs must see; language, their translation."""
     root = tempfile.mkdtemp(prefix=f"toevane-textfit-{font}-")
     try:
         entries, family = font_environment(font, root, cjk=bool(language))
         env = {key: value for key, value in os.environ.items()
                if key not in ("QT_SCREEN_SCALE_FACTORS", "QT_SCALE_FACTOR")}
-        env.update(entries, QT_QPA_PLATFORM="offscreen", QT_QPA_PLATFORMTHEME="",
-                   QT_SCALE_FACTOR=factor, TOEVANE_TEXTFIT_FAMILY=family,
-                   TOEVANE_TEXTFIT_SCALE=factor, TOEVANE_TEST_LANGUAGE=language or "")
-        failed = run_programs(commands, env)
+        # Offscreen, unless extra_env names another platform.
+        env.update(entries, QT_QPA_PLATFORM="offscreen", QT_QPA_PLATFORMTHEME="")
+        if factor is not None:
+            env["QT_SCALE_FACTOR"] = str(factor)
+        env.update(extra_env or {}, TOEVANE_TEXTFIT_FAMILY=family,
+                   TOEVANE_TEXTFIT_SCALE=str(expected_scale or factor or 1),
+                   TOEVANE_TEST_LANGUAGE=language or "")
+        return run_programs(commands, env)
+    finally:
+        shutil.rmtree(root, ignore_errors=True)
+
+
+def fit_commands(tst_textfits, tst_about, tst_frmnagscreen2):
+    """The text-fit checks: all of tst_textfits, and the fit functions of the
+    About window's and the exit screen's tests."""
+    return [[tst_textfits],
+            [tst_about, "everyTextFitsItsControl"],
+            [tst_frmnagscreen2, "everyTextFitsItsControlAtNinetySixDpi"]]
+
+
+def main(argv):
+    if len(argv) not in (6, 7) or argv[1] not in FONTS:
+        print(__doc__)
+        return 2
+    font, factor = argv[1], argv[2]
+    language = argv[6] if len(argv) == 7 else None
+    commands = fit_commands(*argv[3:6])
+    setting = f"{FONTS[font][0]} at {factor}x {language or ''}"
+    try:
+        failed = check_text_fits(commands, font, factor, language=language)
     except Unavailable as missing:
         print(f"FAIL: {missing}")
         return 1
-    finally:
-        shutil.rmtree(root, ignore_errors=True)
     if failed:
         print(f"FAIL: {setting}: {', '.join(failed)}")
         return 1
