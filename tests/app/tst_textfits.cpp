@@ -150,8 +150,7 @@ private Q_SLOTS:
 void TextFitsTest::initTestCase()
 {
     isolateTestSettings();
-    // The language as the program takes it, with its direction, and Qt's
-    // own texts in it (carried inside the program on Windows).
+    // The language as the program takes it, Qt's own texts too (carried inside on Windows).
     if (const QString language = qEnvironmentVariable("TOEVANE_TEST_LANGUAGE");
         !language.isEmpty()) {
         QCOMPARE(useLanguage({ language }), language);
@@ -159,8 +158,7 @@ void TextFitsTest::initTestCase()
         QCOMPARE_NE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Yes"));
     }
     QApplication::setStyle(new Style);
-    // Layouts are in device-independent pixels at 96 logical dpi, also on a
-    // screen scaled by a factor.
+    // Layouts are in device-independent pixels at 96 logical dpi, also when scaled.
     QCOMPARE(qRound(qApp->primaryScreen()->logicalDotsPerInch()), 96);
     if (const QString scale = qEnvironmentVariable("TOEVANE_TEXTFIT_SCALE"); !scale.isEmpty())
         QCOMPARE(qApp->primaryScreen()->devicePixelRatio(), scale.toDouble());

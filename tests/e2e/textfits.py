@@ -50,11 +50,8 @@ class Unavailable(Exception):
 
 
 def font_environment(font, root, cjk=False):
-    """Environment entries that leave `font` the only font (with CJK_FONT if
-    cjk), set up in root.
-
-    Returns (entries, family). HOME and the XDG folders move into root too,
-    so that no font of the user's own is found."""
+    """(entries, family): environment entries that leave `font` the only font
+    (with CJK_FONT if cjk), set up in root, HOME and the XDG folders too."""
     family, package, places = FONTS[font]
     files = []
     for patterns in places:

@@ -1,6 +1,5 @@
-// The results window: its initial captions, the Reading written into it,
-// Back to a new questionnaire and its keys, and the reading kept: copied, or
-// saved as PDF, PNG or text.
+// The results window: its initial captions, the reading written into it, Back
+// to a new questionnaire and its keys, the reading copied or saved as PDF, PNG or text.
 
 #include "app/language.h"
 #include "exit_screen/frmnagscreen2.h"
@@ -431,13 +430,12 @@ void FrmDisplayTest::aFailedSaveSaysWhatAndWhereAndLeavesTheFileAsItWas()
     const rlimit limited { 100, unlimited.rlim_max };
     if (problem == savefile::Problem::DiskFull)
         ::setrlimit(RLIMIT_FSIZE, &limited);
+    const bool saved = display->saveReading(path, readingfile::Format::Pdf);
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
 #else
     if (problem == savefile::Problem::DiskFull)
         QSKIP("a full disk is made with a Linux file size limit");
-#endif
     const bool saved = display->saveReading(path, readingfile::Format::Pdf);
-#ifdef Q_OS_LINUX
-    ::setrlimit(RLIMIT_FSIZE, &unlimited);
 #endif
     QVERIFY(!saved);
     QCOMPARE(

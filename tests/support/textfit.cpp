@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -12,9 +11,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOption>
 #include <QTextLayout>
 
 namespace {
@@ -55,7 +51,6 @@ QString visibleText(QString text)
     return text;
 }
 
-// True for a control that shows a text of its own.
 bool showsText(const QWidget *widget)
 {
     if (auto *label = qobject_cast<const QLabel *>(widget))

@@ -14,9 +14,8 @@ QStringList textThatDoesNotFit(const QWidget *window);
 // boxes, whose name must be their own and not a frame's title.
 QStringList controlsNotNamedByTheirCaption(const QWidget *window);
 
-// The texts the window's controls show (captions, frame titles, labels, text
-// boxes, the menu bar's items), each under the object names that lead to it;
-// a control that lies wholly outside its frame is left out.
+// The texts the window's controls and menus show, each under the path of
+// object names to it; a control wholly outside its frame is left out.
 QMap<QString, QString> controlTexts(const QWidget *window);
 
 // In a window written right to left, lists every button whose text is not
