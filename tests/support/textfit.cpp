@@ -17,8 +17,8 @@ namespace {
 
 QString describe(const QWidget *widget, const QString &what)
 {
-    return widget->objectName() + QStringLiteral(" (") +
-        QString::fromLatin1(widget->metaObject()->className()) + QStringLiteral("): ") + what;
+    return QStringLiteral("%1 (%2): %3")
+        .arg(widget->objectName(), QLatin1String(widget->metaObject()->className()), what);
 }
 
 // Height needed to lay the text out in the given width, breaking at word
@@ -100,11 +100,8 @@ QStringList textThatDoesNotFit(const QWidget *window)
         }
     }
     const auto needs = [](const QSize &needed, const QSize &in) {
-        return QStringLiteral("needs %1x%2 in %3x%4")
-            .arg(needed.width())
-            .arg(needed.height())
-            .arg(in.width())
-            .arg(in.height());
+        return QString::asprintf("needs %dx%d in %dx%d", needed.width(), needed.height(),
+                                 in.width(), in.height());
     };
     for (const QWidget *widget : window->findChildren<QWidget *>()) {
         problems << textsOutOfPlace(widget);
