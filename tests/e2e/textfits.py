@@ -3,16 +3,13 @@
 
   textfits.py FONT FACTOR TST_TEXTFITS TST_ABOUT TST_FRMNAGSCREEN2 [LANGUAGE]
 
-Where Verdana is missing the program asks for DejaVu Sans, and where that is
-missing too (Fedora, Ubuntu without DejaVu) fontconfig gives Liberation Sans
-or Noto Sans. FONT (dejavu, liberation or noto) makes that font the only one
-the test programs see, through a private fontconfig configuration that lists
-only its files (the system's other settings stay); FACTOR goes to
-QT_SCALE_FACTOR. The three test programs (their text-fit functions) then run
-on Qt's offscreen platform; tst_textfits confirms the font and the factor
-through TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE. LANGUAGE (de,
-pt_BR, ...) goes to TOEVANE_TEST_LANGUAGE, with a CJK font beside FONT. The
-exit status is 0 when every program passed.
+Where Verdana is missing the program asks for DejaVu Sans, or fontconfig
+gives Liberation Sans or Noto Sans. FONT (dejavu, liberation or noto) becomes
+the only font the programs see, through a private fontconfig configuration;
+FACTOR goes to QT_SCALE_FACTOR, LANGUAGE (de, pt_BR, ...) to
+TOEVANE_TEST_LANGUAGE with a CJK font beside FONT. The programs run on Qt's
+offscreen platform; tst_textfits confirms the font and the factor through
+TOEVANE_TEXTFIT_FAMILY and TOEVANE_TEXTFIT_SCALE. Exit status 0: all passed.
 """
 
 import glob
@@ -45,7 +42,6 @@ FONTS_CONF = """<?xml version="1.0"?>
 </fontconfig>
 """
 
-
 CJK_FONT = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"  # fonts-wqy-microhei
 
 
@@ -54,11 +50,8 @@ class Unavailable(Exception):
 
 
 def font_environment(font, root, cjk=False):
-    """Environment entries that leave `font` the only font (with CJK_FONT if
-    cjk), set up in root.
-
-    Returns (entries, family). HOME and the XDG folders move into root too,
-    so that no font of the user's own is found."""
+    """(entries, family): environment entries that leave `font` the only font
+    (with CJK_FONT if cjk), set up in root, HOME and the XDG folders too."""
     family, package, places = FONTS[font]
     files = []
     for patterns in places:
@@ -70,15 +63,13 @@ def font_environment(font, root, cjk=False):
     if cjk and not os.path.exists(CJK_FONT):
         raise Unavailable(f"{CJK_FONT} is missing: apt-get install fonts-wqy-microhei")
     files += [CJK_FONT] if cjk else []
-    fonts = os.path.join(root, "fonts")
-    os.makedirs(fonts)
+    os.makedirs(fonts := os.path.join(root, "fonts"))
     for path in files:
         os.symlink(path, os.path.join(fonts, os.path.basename(path)))
     conf = os.path.join(root, "fonts.conf")
     with open(conf, "w") as f:
         f.write(FONTS_CONF.format(fonts=fonts, cache=os.path.join(root, "cache")))
-    home = os.path.join(root, "home")
-    os.makedirs(home)
+    os.makedirs(home := os.path.join(root, "home"))
     entries = {"FONTCONFIG_FILE": conf, "HOME": home,
                "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
                "XDG_CONFIG_HOME": os.path.join(home, ".config"),
@@ -90,19 +81,18 @@ def run_programs(commands, env, timeout=240):
     """Runs every command with env; returns the names of those that failed."""
     failed = []
     for command in commands:
-        print("running:", " ".join(os.path.basename(part) if i == 0 else part
-                                   for i, part in enumerate(command)), flush=True)
+        name = os.path.basename(command[0])
+        print("running:", " ".join([name] + command[1:]), flush=True)
         try:
             done = subprocess.run(command, env=env, stdin=subprocess.DEVNULL,
                                   stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                   text=True, timeout=timeout)
+            if done.returncode != 0:
+                print(done.stdout)
+                failed.append(name)
         except subprocess.TimeoutExpired:
             print(f"  did not end within {timeout} s")
-            failed.append(os.path.basename(command[0]))
-            continue
-        if done.returncode != 0:
-            print(done.stdout)
-            failed.append(os.path.basename(command[0]))
+            failed.append(name)
     return failed
 
 
@@ -115,18 +105,15 @@ def check_text_fits(commands, font, factor=None, expected_scale=None, extra_env=
     root = tempfile.mkdtemp(prefix=f"toevane-textfit-{font}-")
     try:
         entries, family = font_environment(font, root, cjk=bool(language))
-        env = dict(os.environ)
-        env["QT_QPA_PLATFORM"] = "offscreen"  # unless extra_env names another
-        env["QT_QPA_PLATFORMTHEME"] = ""
-        env.pop("QT_SCREEN_SCALE_FACTORS", None)
-        env.pop("QT_SCALE_FACTOR", None)
+        env = {key: value for key, value in os.environ.items()
+               if key not in ("QT_SCREEN_SCALE_FACTORS", "QT_SCALE_FACTOR")}
+        # Offscreen, unless extra_env names another platform.
+        env.update(entries, QT_QPA_PLATFORM="offscreen", QT_QPA_PLATFORMTHEME="")
         if factor is not None:
             env["QT_SCALE_FACTOR"] = str(factor)
-        env.update(entries)
-        env.update(extra_env or {})
-        env["TOEVANE_TEXTFIT_FAMILY"] = family
-        env["TOEVANE_TEXTFIT_SCALE"] = str(expected_scale or factor or 1)
-        env["TOEVANE_TEST_LANGUAGE"] = language or ""
+        env.update(extra_env or {}, TOEVANE_TEXTFIT_FAMILY=family,
+                   TOEVANE_TEXTFIT_SCALE=str(expected_scale or factor or 1),
+                   TOEVANE_TEST_LANGUAGE=language or "")
         return run_programs(commands, env)
     finally:
         shutil.rmtree(root, ignore_errors=True)

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -12,17 +11,14 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOption>
 #include <QTextLayout>
 
 namespace {
 
 QString describe(const QWidget *widget, const QString &what)
 {
-    return widget->objectName() + QStringLiteral(" (") +
-        QString::fromLatin1(widget->metaObject()->className()) + QStringLiteral("): ") + what;
+    return QStringLiteral("%1 (%2): %3")
+        .arg(widget->objectName(), QLatin1String(widget->metaObject()->className()), what);
 }
 
 // Height needed to lay the text out in the given width, breaking at word
@@ -55,7 +51,6 @@ QString visibleText(QString text)
     return text;
 }
 
-// True for a control that shows a text of its own.
 bool showsText(const QWidget *widget)
 {
     if (auto *label = qobject_cast<const QLabel *>(widget))
@@ -82,13 +77,10 @@ QStringList textsOutOfPlace(const QWidget *widget)
     const auto siblings = widget->parentWidget()
         ? widget->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)
         : QList<QWidget *>();
-    for (const QWidget *sibling : siblings) {
-        if (sibling == widget || sibling->isWindow() || !sibling->isVisibleTo(widget->window()) ||
-            !showsText(sibling) || sibling->geometry() == widget->geometry())
-            continue;
-        // Each pair once.
-        if (siblings.indexOf(const_cast<QWidget *>(widget)) <
-                siblings.indexOf(const_cast<QWidget *>(sibling)) &&
+    for (qsizetype k = siblings.indexOf(widget) + 1; k < siblings.size(); ++k) { // each pair once
+        const QWidget *sibling = siblings[k];
+        if (!sibling->isWindow() && sibling->isVisibleTo(widget->window()) && showsText(sibling) &&
+            sibling->geometry() != widget->geometry() &&
             widget->geometry().intersects(sibling->geometry()))
             problems << describe(widget, QStringLiteral("overlaps %1").arg(sibling->objectName()));
     }
@@ -107,61 +99,35 @@ QStringList textThatDoesNotFit(const QWidget *window)
                 problems << describe(bar, QStringLiteral("has no room for ") + item->objectName());
         }
     }
-    const auto children = window->findChildren<QWidget *>();
-    for (const QWidget *widget : children) {
+    const auto needs = [](const QSize &needed, const QSize &in) {
+        return QString::asprintf("needs %dx%d in %dx%d", needed.width(), needed.height(),
+                                 in.width(), in.height());
+    };
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
         problems << textsOutOfPlace(widget);
+        if (!showsText(widget))
+            continue;
         if (auto *label = qobject_cast<const QLabel *>(widget)) {
-            if (label->text().isEmpty() || !label->pixmap().isNull())
-                continue;
-            const QRect area = label->contentsRect();
-            const int margin = label->margin() * 2;
-            if (label->wordWrap()) {
-                const int needed =
-                    wrappedHeight(label->text(), label->font(), area.width() - margin);
-                if (needed < 0 || needed > area.height() - margin)
-                    problems << describe(label,
-                                         QStringLiteral("needs %1 px height in %2x%3")
-                                             .arg(needed)
-                                             .arg(area.width())
-                                             .arg(area.height()));
-            } else {
-                const QFontMetrics metrics(label->font());
-                const QSize needed = metrics.size(0, label->text());
-                if (needed.width() > area.width() - margin ||
-                    needed.height() > area.height() - margin)
-                    problems << describe(label,
-                                         QStringLiteral("needs %1x%2 in %3x%4")
-                                             .arg(needed.width())
-                                             .arg(needed.height())
-                                             .arg(area.width())
-                                             .arg(area.height()));
-            }
+            const QSize area = label->contentsRect().size() - QSize(1, 1) * label->margin() * 2;
+            const QSize needed = label->wordWrap()
+                ? QSize(0, wrappedHeight(label->text(), label->font(), area.width()))
+                : QFontMetrics(label->font()).size(0, label->text());
+            if (needed.height() < 0 || needed.width() > area.width() ||
+                needed.height() > area.height())
+                problems << describe(label, needs(needed, area));
         } else if (auto *button = qobject_cast<const QAbstractButton *>(widget)) {
-            if (button->text().isEmpty())
-                continue;
             // The style's own idea of the smallest size that shows the text.
-            const QSize hint = button->sizeHint();
+            const QFontMetrics metrics(button->font());
             const QSize minimum = qobject_cast<const QPushButton *>(button)
-                ? QSize(
-                      QFontMetrics(button->font()).horizontalAdvance(visibleText(button->text())) +
-                          8,
-                      QFontMetrics(button->font()).height())
-                : hint;
+                ? QSize(metrics.horizontalAdvance(visibleText(button->text())) + 8,
+                        metrics.height())
+                : button->sizeHint();
             if (minimum.width() > button->width() || minimum.height() > button->height())
-                problems << describe(button,
-                                     QStringLiteral("needs %1x%2 in %3x%4")
-                                         .arg(minimum.width())
-                                         .arg(minimum.height())
-                                         .arg(button->width())
-                                         .arg(button->height()));
+                problems << describe(button, needs(minimum, button->size()));
         } else if (auto *group = qobject_cast<const QGroupBox *>(widget)) {
-            if (group->title().isEmpty())
-                continue;
             const int needed = QFontMetrics(group->font()).horizontalAdvance(group->title()) + 16;
             if (needed > group->width())
-                problems << describe(
-                    group,
-                    QStringLiteral("title needs %1 px in %2").arg(needed).arg(group->width()));
+                problems << describe(group, needs({ needed, 0 }, { group->width(), 0 }));
         }
     }
     return problems;
@@ -170,8 +136,9 @@ QStringList textThatDoesNotFit(const QWidget *window)
 QStringList controlsNotNamedByTheirCaption(const QWidget *window)
 {
     QStringList problems;
-    const auto children = window->findChildren<QWidget *>();
-    for (QWidget *widget : children) {
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const bool textBox =
+            qobject_cast<QLineEdit *>(widget) || qobject_cast<QPlainTextEdit *>(widget);
         QString caption; // empty for a text box
         if (auto *group = qobject_cast<QGroupBox *>(widget))
             caption = visibleText(group->title());
@@ -179,10 +146,8 @@ QStringList controlsNotNamedByTheirCaption(const QWidget *window)
             caption = visibleText(button->text());
         else if (auto *label = qobject_cast<QLabel *>(widget); label && label->pixmap().isNull())
             caption = label->text();
-        else if (!qobject_cast<QLineEdit *>(widget) && !qobject_cast<QPlainTextEdit *>(widget))
+        else if (!textBox)
             continue;
-        const bool textBox = caption.isEmpty() &&
-            (qobject_cast<QLineEdit *>(widget) || qobject_cast<QPlainTextEdit *>(widget));
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
         // Screen readers pass over what is hidden; what is covered or shows
@@ -231,14 +196,11 @@ QMap<QString, QString> controlTexts(const QWidget *window)
         if (widget->parentWidget() &&
             !widget->parentWidget()->rect().intersects(widget->geometry()))
             continue;
-        if (auto *label = qobject_cast<const QLabel *>(widget))
-            add(label, label->text());
-        else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
-            add(button, button->text());
+        if (qobject_cast<const QLabel *>(widget) || qobject_cast<const QAbstractButton *>(widget) ||
+            qobject_cast<const QLineEdit *>(widget))
+            add(widget, widget->property("text").toString());
         else if (auto *group = qobject_cast<const QGroupBox *>(widget))
             add(group, group->title());
-        else if (auto *box = qobject_cast<const QLineEdit *>(widget))
-            add(box, box->text());
         else if (auto *box = qobject_cast<const QPlainTextEdit *>(widget))
             add(box, box->toPlainText());
     }
@@ -266,6 +228,9 @@ QStringList wordsBrokenAtAccessKeys(QWidget *window)
 
 QStringList accessKeysUsedTwice(const QWidget *window)
 {
+    const auto objects = [](const QList<QAction *> &actions) {
+        return QList<const QObject *>(actions.cbegin(), actions.cend());
+    };
     QList<QList<const QObject *>> scopes(1); // the window's, then each menu's
     for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         if (button->isVisibleTo(window))
@@ -274,15 +239,12 @@ QStringList accessKeysUsedTwice(const QWidget *window)
     for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
         for (const QAction *item : bar->actions()) {
             scopes[0].append(item);
-            if (item->menu()) {
-                const QList<QAction *> items = item->menu()->actions();
-                scopes.append(QList<const QObject *>(items.cbegin(), items.cend()));
-            }
+            if (item->menu())
+                scopes.append(objects(item->menu()->actions()));
         }
     }
     // The window's own commands, offered by its right-click menu.
-    const QList<QAction *> commands = window->actions();
-    scopes.append(QList<const QObject *>(commands.cbegin(), commands.cend()));
+    scopes.append(objects(window->actions()));
     QStringList problems;
     for (const auto &scope : std::as_const(scopes)) {
         QMap<QString, QString> owners; // access key: the control that has it

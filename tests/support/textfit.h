@@ -5,20 +5,17 @@
 
 class QWidget;
 
-// Lists every piece of text inside the window that does not fit the control
-// showing it: labels (wrapped or not), buttons, check boxes, option buttons,
-// group box titles and the menu bar's menus. Each entry names the control and what it needs.
+// Every text of labels, buttons, frame titles and menu bars that does not fit
+// its control, naming the control and what it needs.
 QStringList textThatDoesNotFit(const QWidget *window);
 
-// Lists every control whose name for screen readers (as Qt's accessibility
-// interface gives it) is not its own caption: titled frames and pages, push,
-// option and check buttons (access-key ampersands removed), labels that show
-// text, and text boxes, whose name must be their own and not a frame's title.
+// Every control whose name for screen readers is not its own caption (without
+// access-key ampersands): frames, buttons, labels that show text, and text
+// boxes, whose name must be their own and not a frame's title.
 QStringList controlsNotNamedByTheirCaption(const QWidget *window);
 
-// The texts the window's controls show (captions, frame titles, labels, text
-// boxes, the menu bar's items), each under the object names that lead to it;
-// a control that lies wholly outside its frame is left out.
+// The texts the window's controls and menus show, each under the path of
+// object names to it; a control wholly outside its frame is left out.
 QMap<QString, QString> controlTexts(const QWidget *window);
 
 // In a window written right to left, lists every button whose text is not

@@ -7,21 +7,9 @@
 #include "support/isolation.h"
 #include "support/recorders.h"
 
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-
-int visibleWindowCount()
-{
-    int count = 0;
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *widget : windows) {
-        if (widget->isVisible() && !qobject_cast<QMenu *>(widget))
-            ++count;
-    }
-    return count;
-}
 
 toevane::ShellServices testServices(const ProcessEndRecorder &ends, toevane::SeedSource clockSeed)
 {
@@ -59,12 +47,6 @@ QString frontPromoLabel(toevane::frmMain &window)
     return front ? front->objectName() : QString();
 }
 
-void endProgramAndClearWindows(toevane::Shell &shell)
-{
-    shell.EndProgram();
-    clearWindows();
-}
-
 void clearWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -82,16 +64,12 @@ toevane::frmDisplay *answerAndFinish(toevane::frmMain &questionnaire,
 {
     for (int page = 0; page < int(answers.size()); ++page) {
         const int answer = answers[std::size_t(page)];
-        const QString next = QStringLiteral("cmdNext_%1").arg(page);
-        if (answer >= 0) {
+        if (answer >= 0)
             questionnaire.option(page, answer)->setChecked(true);
-            if (!clickButton(&questionnaire, next))
-                return nullptr;
-        } else {
-            BoxAnswerer skip({ QMessageBox::No });
-            if (!clickButton(&questionnaire, next) || skip.shown.size() != 1)
-                return nullptr;
-        }
+        BoxAnswerer skip({ QMessageBox::No }); // asked only for a page left unanswered
+        if (!clickButton(&questionnaire, QStringLiteral("cmdNext_%1").arg(page)) ||
+            skip.shown.size() != (answer < 0 ? 1 : 0))
+            return nullptr;
     }
     const auto shown = visibleWindows<toevane::frmDisplay>();
     return shown.size() == 1 ? shown.first() : nullptr;

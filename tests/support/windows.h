@@ -3,6 +3,7 @@
 #include "app/shell.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QWidget>
 
@@ -16,8 +17,7 @@ class ProcessEndRecorder;
 template<typename Window> QList<Window *> visibleWindows()
 {
     QList<Window *> found;
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *widget : windows) {
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
             found.append(window);
     }
@@ -25,7 +25,10 @@ template<typename Window> QList<Window *> visibleWindows()
 }
 
 // Number of visible top-level windows of any kind (menus excluded).
-int visibleWindowCount();
+inline int visibleWindowCount()
+{
+    return int(visibleWindows<QWidget>().size() - visibleWindows<QMenu>().size());
+}
 
 // The services of a Shell under test: the instance lock in the test's own
 // folder (see isolateTestSettings()), the process end counted by the
@@ -52,11 +55,16 @@ toevane::frmDisplay *finishReading(toevane::Shell &shell, int round = 0);
 // promotional box would reach.
 QString frontPromoLabel(toevane::frmMain &window);
 
-// Runs the shell's EndProgram (its process end must be a recorder's), then
-// deletes every window that is left, so that the next test starts with none.
-void endProgramAndClearWindows(toevane::Shell &shell);
 // Deletes every top-level window that is left.
 void clearWindows();
+
+// Runs the shell's EndProgram (its process end must be a recorder's), then
+// deletes every window that is left, so that the next test starts with none.
+inline void endProgramAndClearWindows(toevane::Shell &shell)
+{
+    shell.EndProgram();
+    clearWindows();
+}
 
 // Shows the window and waits until it is active: the window, or null if it
 // never becomes active.
