@@ -21,19 +21,18 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 using namespace toevane;
 
 namespace {
 
-int aboutWindowsInExistence()
+bool anAboutWindowExists()
 {
-    int count = 0;
     const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *widget : windows)
-        count += qobject_cast<frmAbout *>(widget) ? 1 : 0;
-    return count;
+    return std::any_of(windows.begin(), windows.end(),
+                       [](QWidget *widget) { return qobject_cast<frmAbout *>(widget); });
 }
 
 // Calls open(), which must show an About window modal and return once it
@@ -65,10 +64,10 @@ bool withAboutOpen(const std::function<void()> &open,
     poll.start(10);
     deadline.start(5000);
     open();
-    const char *problem = !reached  ? "did not come up"
-        : timedOut                  ? "did not close"
-        : aboutWindowsInExistence() ? "closed but was not deleted"
-                                    : nullptr;
+    const char *problem = !reached ? "did not come up"
+        : timedOut                 ? "did not close"
+        : anAboutWindowExists()    ? "closed but was not deleted"
+                                   : nullptr;
     if (problem)
         qWarning("The About window %s", problem);
     return !problem;

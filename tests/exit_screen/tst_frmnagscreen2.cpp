@@ -43,7 +43,10 @@ private Q_SLOTS:
 
     void eachPromotionalTextNamesTheForumUnbreakablyAndDiffersFromTheOthers();
     void eachPromotionalTextIsDrawnAboutAQuarterOfTheTime();
-    void theLoadStepShowsTheTextThatTheClockSeededDrawPicks_data();
+    void theLoadStepShowsTheTextThatTheClockSeededDrawPicks_data()
+    {
+        everyTextFitsItsControlAtNinetySixDpi_data();
+    }
     void theLoadStepShowsTheTextThatTheClockSeededDrawPicks();
 
     void theForumCheckBoxOpensTheHomePageOncePerClickAndNeverStaysChecked();
@@ -77,7 +80,7 @@ void TestExitScreen::everyTextFitsItsControlAtNinetySixDpi_data()
 {
     QTest::addColumn<int>("k");
     for (int k = 0; k < frmNagScreen2::kPromotionCount; ++k)
-        QTest::addRow("with promotional text %d", k) << k;
+        QTest::addRow("promotional text %d", k) << k;
 }
 
 void TestExitScreen::everyTextFitsItsControlAtNinetySixDpi()
@@ -175,13 +178,6 @@ void TestExitScreen::eachPromotionalTextIsDrawnAboutAQuarterOfTheTime()
     for (int k = 0; k < frmNagScreen2::kPromotionCount; ++k)
         QVERIFY2(qAbs(counts[std::size_t(k)] - kRuns / 4) <= 150,
                  qPrintable(QStringLiteral("text %1 drawn %2 times").arg(k).arg(counts[k])));
-}
-
-void TestExitScreen::theLoadStepShowsTheTextThatTheClockSeededDrawPicks_data()
-{
-    QTest::addColumn<int>("k");
-    for (int k = 0; k < frmNagScreen2::kPromotionCount; ++k)
-        QTest::addRow("text %d", k) << k;
 }
 
 void TestExitScreen::theLoadStepShowsTheTextThatTheClockSeededDrawPicks()

@@ -1,8 +1,7 @@
-// Which control of the main windows and the exit screen opens which page
-// (the addresses are the addresses module's, pinned in tst_referral; the
-// About window's links are tst_about's); the menus hold exactly their items. Both windows' menus
-// are one builder's, so their items are clicked in the questionnaire, and the promotional labels in
-// onlyTheLabelInFrontAnswersAClick.
+// Which control of the main windows and the exit screen opens which page (the addresses are
+// pinned in tst_referral, the About window's links in tst_about); the menus hold exactly their
+// items. Both windows' menus are one builder's, so their items are clicked in the questionnaire,
+// and the promotional labels in onlyTheLabelInFrontAnswersAClick.
 //
 // Run with TOEVANE_EXPECT_FORUM_HOST / TOEVANE_EXPECT_HELP_HOST set, the test
 // also checks that the build was made with those hosts, and with
@@ -42,26 +41,18 @@ enum class Window { Questionnaire, Results, About, ExitScreen };
 
 std::unique_ptr<QWidget> makeWindow(Window kind)
 {
+    static toevane::Random random; // outlives every exit screen
     std::unique_ptr<QWidget> window;
-    switch (kind) {
-    case Window::Questionnaire:
+    if (kind == Window::Questionnaire)
         window = std::make_unique<frmMain>();
-        break;
-    case Window::Results:
+    else if (kind == Window::Results)
         window = std::make_unique<frmDisplay>();
-        break;
-    case Window::ExitScreen: {
-        static toevane::Random random; // outlives every exit screen
+    else if (kind == Window::ExitScreen)
         window = std::make_unique<frmNagScreen2>(random);
-        break;
-    }
-    case Window::About:
+    else
         window = std::make_unique<frmAbout>();
-        // Shown without its own event loop here; its modal side has its own
-        // test.
+    if (kind == Window::About) // shown without its own event loop: its modal side has its own test
         window->setWindowModality(Qt::NonModal);
-        break;
-    }
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     return window;
 }
@@ -161,23 +152,15 @@ void LinksTest::everyLinkOpensExactlyItsAddress_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
 
-    const struct
-    {
-        Window window;
-        const char *name;
-        const char *control;
-        QString (*address)();
-    } rows[] = {
-        { Window::Questionnaire, "questionnaire banner", "Label61", homePageAddress },
-        { Window::Questionnaire, "questionnaire Online Help", "mnuOnline", helpPageAddress },
-        { Window::Questionnaire, "questionnaire Visit Us Online", "mnuVisit", homePageAddress },
-        { Window::Questionnaire, "questionnaire update item", "mnuUpdate", downloadPageAddress },
-        { Window::Questionnaire, "questionnaire Donate", "mnuDonate", donatePageAddress },
-        { Window::Results, "results banner", "Label61", homePageAddress },
-        { Window::ExitScreen, "exit screen catalogue link", "lblGoToHome", softwaresPageAddress },
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row.name) << row.window << QString::fromLatin1(row.control) << row.address();
+    // clang-format off
+    QTest::newRow("questionnaire banner") << Window::Questionnaire << "Label61" << homePageAddress();
+    QTest::newRow("questionnaire Online Help") << Window::Questionnaire << "mnuOnline" << helpPageAddress();
+    QTest::newRow("questionnaire Visit Us Online") << Window::Questionnaire << "mnuVisit" << homePageAddress();
+    QTest::newRow("questionnaire update item") << Window::Questionnaire << "mnuUpdate" << downloadPageAddress();
+    QTest::newRow("questionnaire Donate") << Window::Questionnaire << "mnuDonate" << donatePageAddress();
+    QTest::newRow("results banner") << Window::Results << "Label61" << homePageAddress();
+    QTest::newRow("exit screen catalogue link") << Window::ExitScreen << "lblGoToHome" << softwaresPageAddress();
+    // clang-format on
 }
 
 void LinksTest::everyLinkOpensExactlyItsAddress()
