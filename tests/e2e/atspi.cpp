@@ -36,15 +36,9 @@ struct ObjectReference
     QDBusObjectPath path;
 };
 
-struct ActionInfo
-{
-    QString name, description, keyBinding;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(ObjectReference)
-Q_DECLARE_METATYPE(ActionInfo)
 
 namespace {
 
@@ -60,22 +54,6 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, ObjectReference &
 {
     argument.beginStructure();
     argument >> reference.bus >> reference.path;
-    argument.endStructure();
-    return argument;
-}
-
-QDBusArgument &operator<<(QDBusArgument &argument, const ActionInfo &action)
-{
-    argument.beginStructure();
-    argument << action.name << action.description << action.keyBinding;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument &operator>>(const QDBusArgument &argument, ActionInfo &action)
-{
-    argument.beginStructure();
-    argument >> action.name >> action.description >> action.keyBinding;
     argument.endStructure();
     return argument;
 }
@@ -119,12 +97,24 @@ QString name(const QDBusConnection &bus, const ObjectReference &object)
     return first<QDBusVariant>(reply).variant().toString();
 }
 
+// The names of the object's actions, each of which comes with a description
+// and a key binding.
 QStringList actions(const QDBusConnection &bus, const ObjectReference &object)
 {
+    const QDBusMessage reply = call(bus, object, kAction, "GetActions");
+    const auto all = reply.arguments().value(0).value<QDBusArgument>();
     QStringList names;
-    for (const ActionInfo &action :
-         first<QList<ActionInfo>>(call(bus, object, kAction, "GetActions")))
-        names << action.name;
+    if (all.currentType() != QDBusArgument::ArrayType)
+        return names;
+    all.beginArray();
+    while (!all.atEnd()) {
+        QString name, description, keyBinding;
+        all.beginStructure();
+        all >> name >> description >> keyBinding;
+        all.endStructure();
+        names << name;
+    }
+    all.endArray();
     return names;
 }
 
@@ -203,8 +193,6 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     qDBusRegisterMetaType<ObjectReference>();
     qDBusRegisterMetaType<QList<ObjectReference>>();
-    qDBusRegisterMetaType<ActionInfo>();
-    qDBusRegisterMetaType<QList<ActionInfo>>();
     const QStringList arguments = application.arguments().mid(1);
     const bool isTree = arguments == QStringList { QStringLiteral("tree") };
     const bool isDo = arguments.size() == 4 && arguments[0] == u"do";

@@ -576,14 +576,12 @@ def run_case(cases, argv):
         return 2
     name = argv[1]
 
-    def out_of_time(signum, frame):
-        raise Failure(f"case {name} exceeded {CASE_TIMEOUT} s")
-
-    def terminated(signum, frame):
-        raise Failure(f"case {name} was terminated")
-
-    signal.signal(signal.SIGALRM, out_of_time)
-    signal.signal(signal.SIGTERM, terminated)
+    def stop(why):
+        def handler(signum, frame):
+            raise Failure(f"case {name} {why}")
+        return handler
+    signal.signal(signal.SIGALRM, stop(f"exceeded {CASE_TIMEOUT} s"))
+    signal.signal(signal.SIGTERM, stop("was terminated"))
     signal.alarm(CASE_TIMEOUT)
     started = time.monotonic()
     case = getattr(cases, "case_" + name)
