@@ -134,12 +134,11 @@ void TestExitScreen::theTabKeyWalksFromExitThroughTheCheckBoxAndTheForm()
     const QStringList expected { "cmdClose",      "Check1",     "txtName",
                                  "cmdSubmit",     "txtEmail",   "txtFriendEmail",
                                  "txtFriendName", "txtMessage", "cmdClose" };
-    QCOMPARE(QApplication::focusWidget(), m_screen->findChild<QWidget *>("cmdClose"));
-    QStringList walked { QApplication::focusWidget()->objectName() };
-    for (int step = 1; step < expected.size(); ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QStringList walked;
+    for (int step = 0; step < expected.size(); ++step) {
         QVERIFY(QApplication::focusWidget());
         walked.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(walked, expected);
 }
