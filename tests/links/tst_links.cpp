@@ -304,14 +304,6 @@ void LinksTest::openLinkHandsOverTheAddressAndReportsNothing_data()
     QTest::newRow("no browser") << "http://a.example/x.php?taf1=Ann&taf2=b@c.example" << QString();
 }
 
-namespace {
-QStringList qtMessages;
-void recordMessage(QtMsgType, const QMessageLogContext &, const QString &text)
-{
-    qtMessages.append(text);
-}
-} // namespace
-
 void LinksTest::openLinkHandsOverTheAddressAndReportsNothing()
 {
     QFETCH(QString, address);
@@ -327,8 +319,12 @@ void LinksTest::openLinkHandsOverTheAddressAndReportsNothing()
         urls.emplace();
     }
     BoxAnswerer boxes;
+    static QStringList qtMessages;
     qtMessages.clear();
-    const QtMessageHandler testLog = qInstallMessageHandler(&recordMessage);
+    const QtMessageHandler testLog =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+            qtMessages.append(text);
+        });
     modHelp::OpenLink(address);
     modHelp::OpenLink(address); // each use opens the page again
     qInstallMessageHandler(testLog);
