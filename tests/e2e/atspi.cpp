@@ -19,7 +19,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QJsonArray>
@@ -35,28 +34,6 @@ struct ObjectReference
     QString bus;
     QDBusObjectPath path;
 };
-
-} // namespace
-
-Q_DECLARE_METATYPE(ObjectReference)
-
-namespace {
-
-QDBusArgument &operator<<(QDBusArgument &argument, const ObjectReference &reference)
-{
-    argument.beginStructure();
-    argument << reference.bus << reference.path;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument &operator>>(const QDBusArgument &argument, ObjectReference &reference)
-{
-    argument.beginStructure();
-    argument >> reference.bus >> reference.path;
-    argument.endStructure();
-    return argument;
-}
 
 constexpr auto kAccessible = "org.a11y.atspi.Accessible";
 constexpr auto kAction = "org.a11y.atspi.Action";
@@ -85,9 +62,31 @@ template<typename T> T first(const QDBusMessage &reply)
     return qdbus_cast<T>(reply.arguments().constFirst());
 }
 
+// Hands each structure of the reply's array of structures to read.
+template<typename Read> void forEachStructure(const QDBusMessage &reply, Read read)
+{
+    const auto all = reply.arguments().value(0).value<QDBusArgument>();
+    if (all.currentType() != QDBusArgument::ArrayType)
+        return;
+    all.beginArray();
+    while (!all.atEnd()) {
+        all.beginStructure();
+        read(all);
+        all.endStructure();
+    }
+    all.endArray();
+}
+
 QList<ObjectReference> children(const QDBusConnection &bus, const ObjectReference &object)
 {
-    return first<QList<ObjectReference>>(call(bus, object, kAccessible, "GetChildren"));
+    QList<ObjectReference> found;
+    forEachStructure(call(bus, object, kAccessible, "GetChildren"),
+                     [&found](const QDBusArgument &child) {
+                         ObjectReference reference;
+                         child >> reference.bus >> reference.path;
+                         found << reference;
+                     });
+    return found;
 }
 
 QString name(const QDBusConnection &bus, const ObjectReference &object)
@@ -101,20 +100,13 @@ QString name(const QDBusConnection &bus, const ObjectReference &object)
 // and a key binding.
 QStringList actions(const QDBusConnection &bus, const ObjectReference &object)
 {
-    const QDBusMessage reply = call(bus, object, kAction, "GetActions");
-    const auto all = reply.arguments().value(0).value<QDBusArgument>();
     QStringList names;
-    if (all.currentType() != QDBusArgument::ArrayType)
-        return names;
-    all.beginArray();
-    while (!all.atEnd()) {
-        QString name, description, keyBinding;
-        all.beginStructure();
-        all >> name >> description >> keyBinding;
-        all.endStructure();
-        names << name;
-    }
-    all.endArray();
+    forEachStructure(call(bus, object, kAction, "GetActions"),
+                     [&names](const QDBusArgument &action) {
+                         QString name, description, keyBinding;
+                         action >> name >> description >> keyBinding;
+                         names << name;
+                     });
     return names;
 }
 
@@ -191,8 +183,6 @@ int perform(const QDBusConnection &bus, const ObjectReference &object, const QSt
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    qDBusRegisterMetaType<ObjectReference>();
-    qDBusRegisterMetaType<QList<ObjectReference>>();
     const QStringList arguments = application.arguments().mid(1);
     const bool isTree = arguments == QStringList { QStringLiteral("tree") };
     const bool isDo = arguments.size() == 4 && arguments[0] == u"do";
