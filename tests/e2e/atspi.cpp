@@ -3,13 +3,9 @@
 // does. The end-to-end tests under Wayland drive the program with it, where
 // no tool can send keys or clicks to another program's window.
 //
-//   toevane-atspi tree                 one JSON object a line for every
-//                                      window and every accessible object
-//                                      showing in one: its application and
-//                                      process, bus name and path, parent,
-//                                      window, role, name, states and actions
-//   toevane-atspi do BUS PATH ACTION   performs the named action ("Press",
-//                                      "Toggle", ...) of that object
+//   toevane-atspi tree                 one JSON object a line for every window and every
+//                                      accessible object showing in one (see walk())
+//   toevane-atspi do BUS PATH ACTION   performs the named action ("Press", "Toggle", ...)
 //
 // It talks to the bus named by DBUS_SESSION_BUS_ADDRESS; an application is
 // listed once it has registered with the accessibility registry.
@@ -150,9 +146,8 @@ int tree(const QDBusConnection &bus)
     const ObjectReference registry { QStringLiteral("org.a11y.atspi.Registry"),
                                      QDBusObjectPath("/org/a11y/atspi/accessible/root") };
     for (const ObjectReference &application : children(bus, registry)) {
-        const QString applicationName = name(bus, application);
         QJsonObject context;
-        context[QStringLiteral("app")] = applicationName;
+        context[QStringLiteral("app")] = name(bus, application);
         context[QStringLiteral("pid")] =
             qint64(bus.interface()->servicePid(application.bus).value());
         for (const ObjectReference &window : children(bus, application))
