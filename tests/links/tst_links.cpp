@@ -70,8 +70,7 @@ std::unique_ptr<QWidget> showWindow(Window kind)
 QStringList shownTexts(const QWidget *window)
 {
     QStringList texts { window->windowTitle() };
-    const auto widgets = window->findChildren<QWidget *>();
-    for (const QWidget *widget : widgets) {
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
         if (auto *label = qobject_cast<const QLabel *>(widget))
             texts << label->text();
         else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
@@ -82,8 +81,7 @@ QStringList shownTexts(const QWidget *window)
             texts << field->text() << field->placeholderText();
         texts << widget->toolTip() << widget->statusTip();
     }
-    const auto actions = window->findChildren<QAction *>();
-    for (const QAction *action : actions)
+    for (const QAction *action : window->findChildren<QAction *>())
         texts << action->text() << action->toolTip();
     texts.removeAll(QString());
     return texts;
