@@ -174,9 +174,8 @@ void TestExitScreen::eachPromotionalTextIsDrawnAboutAQuarterOfTheTime()
         QVERIFY(k >= 0 && k < frmNagScreen2::kPromotionCount);
         ++counts[std::size_t(k)];
     }
-    for (int k = 0; k < frmNagScreen2::kPromotionCount; ++k)
-        QVERIFY2(qAbs(counts[std::size_t(k)] - kRuns / 4) <= 150,
-                 qPrintable(QStringLiteral("text %1 drawn %2 times").arg(k).arg(counts[k])));
+    for (const int count : counts)
+        QCOMPARE_LE(qAbs(count - kRuns / 4), 150);
 }
 
 void TestExitScreen::theLoadStepShowsTheTextThatTheClockSeededDrawPicks()

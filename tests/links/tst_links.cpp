@@ -61,9 +61,7 @@ std::unique_ptr<QWidget> showWindow(Window kind)
 {
     std::unique_ptr<QWidget> window = makeWindow(kind);
     window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        return nullptr;
-    return window;
+    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
 }
 
 // Every text a window shows: labels, buttons, frame titles, menus, fields.
