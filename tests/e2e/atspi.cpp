@@ -156,21 +156,23 @@ int tree(const QDBusConnection &bus)
     return 0;
 }
 
+// Says on standard error what went wrong; returns the exit status for it.
+int failure(const QString &what)
+{
+    std::fprintf(stderr, "toevane-atspi: %s\n", qPrintable(what));
+    return 1;
+}
+
 int perform(const QDBusConnection &bus, const ObjectReference &object, const QString &action)
 {
     const int index = int(actions(bus, object).indexOf(action));
-    if (index < 0) {
-        std::fprintf(stderr, "toevane-atspi: %s %s has no action %s\n", qPrintable(object.bus),
-                     qPrintable(object.path.path()), qPrintable(action));
-        return 1;
-    }
+    if (index < 0)
+        return failure(object.bus + u' ' + object.path.path() + QStringLiteral(" has no action ") +
+                       action);
     const QDBusMessage reply = call(bus, object, kAction, "DoAction", { index });
-    if (!first<bool>(reply)) {
-        std::fprintf(stderr, "toevane-atspi: %s failed: %s\n", qPrintable(action),
-                     qPrintable(reply.errorMessage()));
-        return 1;
-    }
-    return 0;
+    return first<bool>(reply)
+        ? 0
+        : failure(action + QStringLiteral(" failed: ") + reply.errorMessage());
 }
 
 } // namespace
@@ -192,18 +194,13 @@ int main(int argc, char *argv[])
             QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
             QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
         QDBus::Block, kCallTimeoutMs);
-    if (address.type() != QDBusMessage::ReplyMessage) {
-        std::fprintf(stderr, "toevane-atspi: no accessibility bus: %s\n",
-                     qPrintable(address.errorMessage()));
-        return 1;
-    }
+    if (address.type() != QDBusMessage::ReplyMessage)
+        return failure(QStringLiteral("no accessibility bus: ") + address.errorMessage());
     const QDBusConnection bus = QDBusConnection::connectToBus(
         address.arguments().value(0).toString(), QStringLiteral("a11y"));
-    if (!bus.isConnected()) {
-        std::fprintf(stderr, "toevane-atspi: cannot connect to the accessibility bus: %s\n",
-                     qPrintable(bus.lastError().message()));
-        return 1;
-    }
+    if (!bus.isConnected())
+        return failure(QStringLiteral("cannot connect to the accessibility bus: ") +
+                       bus.lastError().message());
     if (isTree)
         return tree(bus);
     return perform(bus, { arguments[1], QDBusObjectPath(arguments[2]) }, arguments[3]);
