@@ -21,19 +21,18 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 using namespace toevane;
 
 namespace {
 
-int aboutWindowsInExistence()
+bool anAboutWindowExists()
 {
-    int count = 0;
     const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *widget : windows)
-        count += qobject_cast<frmAbout *>(widget) ? 1 : 0;
-    return count;
+    return std::any_of(windows.begin(), windows.end(),
+                       [](QWidget *widget) { return qobject_cast<frmAbout *>(widget); });
 }
 
 // Calls open(), which must show an About window modal and return once it
@@ -65,10 +64,10 @@ bool withAboutOpen(const std::function<void()> &open,
     poll.start(10);
     deadline.start(5000);
     open();
-    const char *problem = !reached  ? "did not come up"
-        : timedOut                  ? "did not close"
-        : aboutWindowsInExistence() ? "closed but was not deleted"
-                                    : nullptr;
+    const char *problem = !reached ? "did not come up"
+        : timedOut                 ? "did not close"
+        : anAboutWindowExists()    ? "closed but was not deleted"
+                                   : nullptr;
     if (problem)
         qWarning("The About window %s", problem);
     return !problem;
@@ -164,11 +163,9 @@ void AboutTest::controlsRunTopToBottomInTheirGroups()
     auto *cmdOK = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
     QCOMPARE(about.focusWidget(), cmdOK);
     QVERIFY(cmdOK->isDefault());
-    const auto widgets = about.findChildren<QWidget *>();
-    for (const QWidget *widget : widgets) {
-        if (widget != cmdOK)
-            QVERIFY2(widget->focusPolicy() == Qt::NoFocus, qPrintable(widget->objectName()));
-    }
+    for (const QWidget *widget : about.findChildren<QWidget *>())
+        QVERIFY2(widget == cmdOK || widget->focusPolicy() == Qt::NoFocus,
+                 qPrintable(widget->objectName()));
 }
 
 void AboutTest::controlsShowTheirTextsInTheirLook_data()
@@ -372,11 +369,7 @@ void AboutTest::eachOpeningIsAFreshCentredWindowWithFocusOnOk()
             about->findChild<QWidget *>(QStringLiteral("Label1"))->setFocus(Qt::OtherFocusReason);
             QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
         }));
-        QVERIFY2((centre - expectedCentre).manhattanLength() <= 2,
-                 qPrintable(QStringLiteral("opening %1 centred at %2,%3")
-                                .arg(opening)
-                                .arg(centre.x())
-                                .arg(centre.y())));
+        QCOMPARE_LE((centre - expectedCentre).manhattanLength(), 2);
         QVERIFY(focusOnOk);
     }
 }

@@ -3,13 +3,9 @@
 // does. The end-to-end tests under Wayland drive the program with it, where
 // no tool can send keys or clicks to another program's window.
 //
-//   toevane-atspi tree                 one JSON object a line for every
-//                                      window and every accessible object
-//                                      showing in one: its application and
-//                                      process, bus name and path, parent,
-//                                      window, role, name, states and actions
-//   toevane-atspi do BUS PATH ACTION   performs the named action ("Press",
-//                                      "Toggle", ...) of that object
+//   toevane-atspi tree                 one JSON object a line for every window and every
+//                                      accessible object showing in one (see walk())
+//   toevane-atspi do BUS PATH ACTION   performs the named action ("Press", "Toggle", ...)
 //
 // It talks to the bus named by DBUS_SESSION_BUS_ADDRESS; an application is
 // listed once it has registered with the accessibility registry.
@@ -19,7 +15,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QJsonArray>
@@ -35,50 +30,6 @@ struct ObjectReference
     QString bus;
     QDBusObjectPath path;
 };
-
-struct ActionInfo
-{
-    QString name, description, keyBinding;
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(ObjectReference)
-Q_DECLARE_METATYPE(ActionInfo)
-
-namespace {
-
-QDBusArgument &operator<<(QDBusArgument &argument, const ObjectReference &reference)
-{
-    argument.beginStructure();
-    argument << reference.bus << reference.path;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument &operator>>(const QDBusArgument &argument, ObjectReference &reference)
-{
-    argument.beginStructure();
-    argument >> reference.bus >> reference.path;
-    argument.endStructure();
-    return argument;
-}
-
-QDBusArgument &operator<<(QDBusArgument &argument, const ActionInfo &action)
-{
-    argument.beginStructure();
-    argument << action.name << action.description << action.keyBinding;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument &operator>>(const QDBusArgument &argument, ActionInfo &action)
-{
-    argument.beginStructure();
-    argument >> action.name >> action.description >> action.keyBinding;
-    argument.endStructure();
-    return argument;
-}
 
 constexpr auto kAccessible = "org.a11y.atspi.Accessible";
 constexpr auto kAction = "org.a11y.atspi.Action";
@@ -107,9 +58,31 @@ template<typename T> T first(const QDBusMessage &reply)
     return qdbus_cast<T>(reply.arguments().constFirst());
 }
 
+// Hands each structure of the reply's array of structures to read.
+template<typename Read> void forEachStructure(const QDBusMessage &reply, Read read)
+{
+    const auto all = reply.arguments().value(0).value<QDBusArgument>();
+    if (all.currentType() != QDBusArgument::ArrayType)
+        return;
+    all.beginArray();
+    while (!all.atEnd()) {
+        all.beginStructure();
+        read(all);
+        all.endStructure();
+    }
+    all.endArray();
+}
+
 QList<ObjectReference> children(const QDBusConnection &bus, const ObjectReference &object)
 {
-    return first<QList<ObjectReference>>(call(bus, object, kAccessible, "GetChildren"));
+    QList<ObjectReference> found;
+    forEachStructure(call(bus, object, kAccessible, "GetChildren"),
+                     [&found](const QDBusArgument &child) {
+                         ObjectReference reference;
+                         child >> reference.bus >> reference.path;
+                         found << reference;
+                     });
+    return found;
 }
 
 QString name(const QDBusConnection &bus, const ObjectReference &object)
@@ -119,12 +92,17 @@ QString name(const QDBusConnection &bus, const ObjectReference &object)
     return first<QDBusVariant>(reply).variant().toString();
 }
 
+// The names of the object's actions, each of which comes with a description
+// and a key binding.
 QStringList actions(const QDBusConnection &bus, const ObjectReference &object)
 {
     QStringList names;
-    for (const ActionInfo &action :
-         first<QList<ActionInfo>>(call(bus, object, kAction, "GetActions")))
-        names << action.name;
+    forEachStructure(call(bus, object, kAction, "GetActions"),
+                     [&names](const QDBusArgument &action) {
+                         QString name, description, keyBinding;
+                         action >> name >> description >> keyBinding;
+                         names << name;
+                     });
     return names;
 }
 
@@ -168,9 +146,8 @@ int tree(const QDBusConnection &bus)
     const ObjectReference registry { QStringLiteral("org.a11y.atspi.Registry"),
                                      QDBusObjectPath("/org/a11y/atspi/accessible/root") };
     for (const ObjectReference &application : children(bus, registry)) {
-        const QString applicationName = name(bus, application);
         QJsonObject context;
-        context[QStringLiteral("app")] = applicationName;
+        context[QStringLiteral("app")] = name(bus, application);
         context[QStringLiteral("pid")] =
             qint64(bus.interface()->servicePid(application.bus).value());
         for (const ObjectReference &window : children(bus, application))
@@ -179,21 +156,23 @@ int tree(const QDBusConnection &bus)
     return 0;
 }
 
+// Says on standard error what went wrong; returns the exit status for it.
+int failure(const QString &what)
+{
+    std::fprintf(stderr, "toevane-atspi: %s\n", qPrintable(what));
+    return 1;
+}
+
 int perform(const QDBusConnection &bus, const ObjectReference &object, const QString &action)
 {
     const int index = int(actions(bus, object).indexOf(action));
-    if (index < 0) {
-        std::fprintf(stderr, "toevane-atspi: %s %s has no action %s\n", qPrintable(object.bus),
-                     qPrintable(object.path.path()), qPrintable(action));
-        return 1;
-    }
+    if (index < 0)
+        return failure(object.bus + u' ' + object.path.path() + QStringLiteral(" has no action ") +
+                       action);
     const QDBusMessage reply = call(bus, object, kAction, "DoAction", { index });
-    if (!first<bool>(reply)) {
-        std::fprintf(stderr, "toevane-atspi: %s failed: %s\n", qPrintable(action),
-                     qPrintable(reply.errorMessage()));
-        return 1;
-    }
-    return 0;
+    return first<bool>(reply)
+        ? 0
+        : failure(action + QStringLiteral(" failed: ") + reply.errorMessage());
 }
 
 } // namespace
@@ -201,10 +180,6 @@ int perform(const QDBusConnection &bus, const ObjectReference &object, const QSt
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    qDBusRegisterMetaType<ObjectReference>();
-    qDBusRegisterMetaType<QList<ObjectReference>>();
-    qDBusRegisterMetaType<ActionInfo>();
-    qDBusRegisterMetaType<QList<ActionInfo>>();
     const QStringList arguments = application.arguments().mid(1);
     const bool isTree = arguments == QStringList { QStringLiteral("tree") };
     const bool isDo = arguments.size() == 4 && arguments[0] == u"do";
@@ -219,18 +194,13 @@ int main(int argc, char *argv[])
             QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
             QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
         QDBus::Block, kCallTimeoutMs);
-    if (address.type() != QDBusMessage::ReplyMessage) {
-        std::fprintf(stderr, "toevane-atspi: no accessibility bus: %s\n",
-                     qPrintable(address.errorMessage()));
-        return 1;
-    }
+    if (address.type() != QDBusMessage::ReplyMessage)
+        return failure(QStringLiteral("no accessibility bus: ") + address.errorMessage());
     const QDBusConnection bus = QDBusConnection::connectToBus(
         address.arguments().value(0).toString(), QStringLiteral("a11y"));
-    if (!bus.isConnected()) {
-        std::fprintf(stderr, "toevane-atspi: cannot connect to the accessibility bus: %s\n",
-                     qPrintable(bus.lastError().message()));
-        return 1;
-    }
+    if (!bus.isConnected())
+        return failure(QStringLiteral("cannot connect to the accessibility bus: ") +
+                       bus.lastError().message());
     if (isTree)
         return tree(bus);
     return perform(bus, { arguments[1], QDBusObjectPath(arguments[2]) }, arguments[3]);

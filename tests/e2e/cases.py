@@ -494,8 +494,7 @@ def case_high_dpi(s):
     expect_scaled(s, about, "About window", 423, 264)
     s.key(about, "Return")
     s.wait_screen(program, "results", what="the About window to close")
-    s.key(results, "Escape")
-    exit_screen = s.wait_screen(program, "exit screen", what="the exit screen")["exit screen"]
+    exit_screen = to_exit_screen(s, program, results)
     expect_scaled(s, exit_screen, "exit screen", 741, 315)
     s.click(exit_screen, *EXIT_BUTTON)
     expect_ended(s, program, "the exit screen's Exit button at 192 dpi")

@@ -181,10 +181,8 @@ def session(**options):
 
 
 class SessionBase:
-    """What every private desktop of the cases has: a temporary HOME,
-    XDG_CONFIG_HOME and XDG_RUNTIME_DIR, a stub xdg-open that records the
-    addresses it is given, the programs started in it and the services it
-    runs. A subclass starts its services (_start_services), adds its own
+    """A private desktop as described above, without its display and window
+    manager. A subclass starts its services (_start_services), adds its own
     environment (_session_env), ends what it started (close) and, when a
     case fails, takes a screenshot (_screenshot) and lists the windows it
     sees (_windows_seen)."""
@@ -372,11 +370,12 @@ class Session(SessionBase):
             "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(self.root, "no-bus"),
         }
 
-    def _run(self, argv, check_status=True):
+    def _run(self, argv, check_status=True, timeout=WAIT):
         result = subprocess.run(argv, env=self._env(), stdin=subprocess.DEVNULL,
-                                capture_output=True, text=True, timeout=WAIT)
+                                capture_output=True, text=True, timeout=timeout)
         if check_status and result.returncode != 0:
-            raise Failure(f"{' '.join(argv)} failed: {result.stderr.strip()}")
+            raise Failure(f"{' '.join(argv)} failed ({result.returncode}): "
+                          f"{result.stderr.strip()[-400:]}")
         return result
 
     # -- the program
@@ -576,14 +575,12 @@ def run_case(cases, argv):
         return 2
     name = argv[1]
 
-    def out_of_time(signum, frame):
-        raise Failure(f"case {name} exceeded {CASE_TIMEOUT} s")
-
-    def terminated(signum, frame):
-        raise Failure(f"case {name} was terminated")
-
-    signal.signal(signal.SIGALRM, out_of_time)
-    signal.signal(signal.SIGTERM, terminated)
+    def stop(why):
+        def handler(signum, frame):
+            raise Failure(f"case {name} {why}")
+        return handler
+    signal.signal(signal.SIGALRM, stop(f"exceeded {CASE_TIMEOUT} s"))
+    signal.signal(signal.SIGTERM, stop("was terminated"))
     signal.alarm(CASE_TIMEOUT)
     started = time.monotonic()
     case = getattr(cases, "case_" + name)

@@ -15,7 +15,6 @@ from cases import (answer_all_pages, expect_fixed_border, open_questionnaire, st
                    to_exit_screen)
 from harness import BOX, Session, check, wait_until
 
-SKIP = 77
 INSTALL_DIR = "users/{user}/AppData/Local/Programs/Toevane Free"
 SHORTCUT = "users/{user}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Toevane Free.lnk"
 # The program, exactly the DLLs it loads, and the uninstaller.
@@ -32,6 +31,7 @@ REFERRAL_FIELDS = ((126, 249), (360, 249), (126, 273), (360, 273))
 class WineSession(Session):
     """A Session whose programs are Windows programs run by Wine, in a Wine
     prefix of the session's own."""
+    TOOLS = Session.TOOLS + ("wine", "wineboot", "wineserver", "wrestool")
 
     def __init__(self, name):
         super().__init__(name, binary="/bin/true")
@@ -58,12 +58,7 @@ class WineSession(Session):
         super().close()
 
     def wine(self, argv, timeout=120, check_status=True):
-        result = subprocess.run(argv, env=self._env(), stdin=subprocess.DEVNULL,
-                                capture_output=True, text=True, timeout=timeout)
-        if check_status:
-            check(result.returncode == 0,
-                  f"{' '.join(argv)} failed ({result.returncode}): {result.stderr.strip()[-400:]}")
-        return result
+        return self._run(argv, check_status, timeout)
 
     def path(self, template):
         user = self._env()["USER"]
@@ -164,11 +159,9 @@ def installed_reading(s, installer, settings_tool):
 
 
 def main(argv):
-    missing = [tool for tool in ("wine", "wineboot", "wineserver", "Xvfb", "openbox", "xdotool",
-                                 "xprop", "wmctrl", "wrestool") if not shutil.which(tool)]
-    if len(argv) != 3 or missing:
-        print(__doc__ if len(argv) != 3 else f"SKIP: {', '.join(missing)} not installed")
-        return 2 if len(argv) != 3 else SKIP
+    if len(argv) != 3:
+        print(__doc__)
+        return 2
     installer, settings_tool = (os.path.abspath(path) for path in argv[1:])
 
     class Cases:

@@ -1,8 +1,7 @@
-// Which control of the main windows and the exit screen opens which page
-// (the addresses are the addresses module's, pinned in tst_referral; the
-// About window's links are tst_about's); the menus hold exactly their items. Both windows' menus
-// are one builder's, so their items are clicked in the questionnaire, and the promotional labels in
-// onlyTheLabelInFrontAnswersAClick.
+// Which control of the main windows and the exit screen opens which page (the addresses are
+// pinned in tst_referral, the About window's links in tst_about); the menus hold exactly their
+// items. Both windows' menus are one builder's, so their items are clicked in the questionnaire,
+// and the promotional labels in onlyTheLabelInFrontAnswersAClick.
 //
 // Run with TOEVANE_EXPECT_FORUM_HOST / TOEVANE_EXPECT_HELP_HOST set, the test
 // also checks that the build was made with those hosts, and with
@@ -42,26 +41,18 @@ enum class Window { Questionnaire, Results, About, ExitScreen };
 
 std::unique_ptr<QWidget> makeWindow(Window kind)
 {
+    static toevane::Random random; // outlives every exit screen
     std::unique_ptr<QWidget> window;
-    switch (kind) {
-    case Window::Questionnaire:
+    if (kind == Window::Questionnaire)
         window = std::make_unique<frmMain>();
-        break;
-    case Window::Results:
+    else if (kind == Window::Results)
         window = std::make_unique<frmDisplay>();
-        break;
-    case Window::ExitScreen: {
-        static toevane::Random random; // outlives every exit screen
+    else if (kind == Window::ExitScreen)
         window = std::make_unique<frmNagScreen2>(random);
-        break;
-    }
-    case Window::About:
+    else
         window = std::make_unique<frmAbout>();
-        // Shown without its own event loop here; its modal side has its own
-        // test.
+    if (kind == Window::About) // shown without its own event loop: its modal side has its own test
         window->setWindowModality(Qt::NonModal);
-        break;
-    }
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     return window;
 }
@@ -70,17 +61,14 @@ std::unique_ptr<QWidget> showWindow(Window kind)
 {
     std::unique_ptr<QWidget> window = makeWindow(kind);
     window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        return nullptr;
-    return window;
+    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
 }
 
 // Every text a window shows: labels, buttons, frame titles, menus, fields.
 QStringList shownTexts(const QWidget *window)
 {
     QStringList texts { window->windowTitle() };
-    const auto widgets = window->findChildren<QWidget *>();
-    for (const QWidget *widget : widgets) {
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
         if (auto *label = qobject_cast<const QLabel *>(widget))
             texts << label->text();
         else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
@@ -91,8 +79,7 @@ QStringList shownTexts(const QWidget *window)
             texts << field->text() << field->placeholderText();
         texts << widget->toolTip() << widget->statusTip();
     }
-    const auto actions = window->findChildren<QAction *>();
-    for (const QAction *action : actions)
+    for (const QAction *action : window->findChildren<QAction *>())
         texts << action->text() << action->toolTip();
     texts.removeAll(QString());
     return texts;
@@ -161,23 +148,15 @@ void LinksTest::everyLinkOpensExactlyItsAddress_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
 
-    const struct
-    {
-        Window window;
-        const char *name;
-        const char *control;
-        QString (*address)();
-    } rows[] = {
-        { Window::Questionnaire, "questionnaire banner", "Label61", homePageAddress },
-        { Window::Questionnaire, "questionnaire Online Help", "mnuOnline", helpPageAddress },
-        { Window::Questionnaire, "questionnaire Visit Us Online", "mnuVisit", homePageAddress },
-        { Window::Questionnaire, "questionnaire update item", "mnuUpdate", downloadPageAddress },
-        { Window::Questionnaire, "questionnaire Donate", "mnuDonate", donatePageAddress },
-        { Window::Results, "results banner", "Label61", homePageAddress },
-        { Window::ExitScreen, "exit screen catalogue link", "lblGoToHome", softwaresPageAddress },
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row.name) << row.window << QString::fromLatin1(row.control) << row.address();
+    // clang-format off
+    QTest::newRow("questionnaire banner") << Window::Questionnaire << "Label61" << homePageAddress();
+    QTest::newRow("questionnaire Online Help") << Window::Questionnaire << "mnuOnline" << helpPageAddress();
+    QTest::newRow("questionnaire Visit Us Online") << Window::Questionnaire << "mnuVisit" << homePageAddress();
+    QTest::newRow("questionnaire update item") << Window::Questionnaire << "mnuUpdate" << downloadPageAddress();
+    QTest::newRow("questionnaire Donate") << Window::Questionnaire << "mnuDonate" << donatePageAddress();
+    QTest::newRow("results banner") << Window::Results << "Label61" << homePageAddress();
+    QTest::newRow("exit screen catalogue link") << Window::ExitScreen << "lblGoToHome" << softwaresPageAddress();
+    // clang-format on
 }
 
 void LinksTest::everyLinkOpensExactlyItsAddress()
@@ -321,14 +300,6 @@ void LinksTest::openLinkHandsOverTheAddressAndReportsNothing_data()
     QTest::newRow("no browser") << "http://a.example/x.php?taf1=Ann&taf2=b@c.example" << QString();
 }
 
-namespace {
-QStringList qtMessages;
-void recordMessage(QtMsgType, const QMessageLogContext &, const QString &text)
-{
-    qtMessages.append(text);
-}
-} // namespace
-
 void LinksTest::openLinkHandsOverTheAddressAndReportsNothing()
 {
     QFETCH(QString, address);
@@ -344,8 +315,12 @@ void LinksTest::openLinkHandsOverTheAddressAndReportsNothing()
         urls.emplace();
     }
     BoxAnswerer boxes;
+    static QStringList qtMessages;
     qtMessages.clear();
-    const QtMessageHandler testLog = qInstallMessageHandler(&recordMessage);
+    const QtMessageHandler testLog =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+            qtMessages.append(text);
+        });
     modHelp::OpenLink(address);
     modHelp::OpenLink(address); // each use opens the page again
     qInstallMessageHandler(testLog);

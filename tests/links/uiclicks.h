@@ -8,51 +8,31 @@
 #include <QMenuBar>
 #include <QTest>
 
-// The item with the given objectName on the bar or in one of its menus;
-// menu is set to the menu that holds it (null for an item on the bar).
-inline QAction *findMenuItem(QMainWindow *window, const QString &name, QMenu **menu = nullptr)
-{
-    const auto topLevel = window->menuBar()->actions();
-    for (QAction *top : topLevel) {
-        if (!top->menu() && top->objectName() == name) {
-            if (menu)
-                *menu = nullptr;
-            return top;
-        }
-        if (QMenu *sub = top->menu()) {
-            const auto items = sub->actions();
-            for (QAction *item : items) {
-                if (item->objectName() == name) {
-                    if (menu)
-                        *menu = sub;
-                    return item;
-                }
-            }
-        }
-    }
-    return nullptr;
-}
-
-// Chooses the item: clicks its menu's title on the bar and then the item, or
-// the item itself when it sits on the bar. Returns false when the item does
-// not exist or its menu did not open. Returns only after the item's handler
-// has returned (a modal window it opens has been closed).
+// Chooses the item with the given objectName: clicks its menu's title on the
+// bar and then the item, or the item itself when it sits on the bar. Returns
+// false when neither the bar nor its menus hold the item or its menu did not
+// open. Returns only after the item's handler has returned (a modal window it
+// opens has been closed).
 inline bool chooseMenuItem(QMainWindow *window, const QString &name)
 {
-    QMenu *menu = nullptr;
-    QAction *item = findMenuItem(window, name, &menu);
-    if (!item)
-        return false;
     QMenuBar *bar = window->menuBar();
-    if (!menu) {
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
-        return true;
+    const auto topLevel = bar->actions();
+    for (QAction *top : topLevel) {
+        QMenu *menu = top->menu();
+        const auto items = menu ? menu->actions() : QList<QAction *> { top };
+        for (QAction *item : items) {
+            if (item->objectName() != name)
+                continue;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+            if (!menu)
+                return true;
+            if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
+                return false;
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            return true;
+        }
     }
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
-        return false;
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-    return true;
+    return false;
 }
 
 // Clicks the middle of the control as the stacking decides: the widget that
